@@ -1,0 +1,121 @@
+#pragma once
+// The main window. One class, defined across the subsystem folders; each group below
+// names the file that defines it.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/ProgramState.h"
+#include "platform/Platform.h"
+#include "ui/Application.h"
+#include "ui/CheckListBox.h"
+#include "ui/Control.h"
+#include "ui/Form.h"
+#include "ui/Memo.h"
+#include "ui/Menu.h"
+#include "ui/ToolBar.h"
+#include "ui/TrayIcon.h"
+
+namespace tesvar {
+
+class TForm1 : public ui::Form {
+public:
+    // Builds the window at its designed layout and runs FormCreate through the
+    // application's dispatch, so a failing start-up step is reported and the window
+    // still comes up.
+    TForm1(Platform& platform, ui::Application& application);
+    ~TForm1() override;
+
+    // ---- app/Form1.cpp: controls, menus and how their events reach the handlers ----
+    ui::Application& Application;
+    ui::ToolBar ToolBar1{"ToolBar1", this};
+    ui::Button ToolButton1{"ToolButton1", &ToolBar1};
+    ui::Button ToolButton2{"ToolButton2", &ToolBar1};
+    ui::Button ToolButton3{"ToolButton3", &ToolBar1};
+    ui::Button ToolButton4{"ToolButton4", &ToolBar1};
+    ui::Button ToolButton5{"ToolButton5", &ToolBar1};
+    ui::Panel Panel1{"Panel1", this};
+    ui::CheckListBox CheckListBox1{"CheckListBox1", &Panel1};
+    ui::Panel Panel2{"Panel2", &Panel1};
+    ui::Memo Memo1{"Memo1", &Panel2};
+    ui::Panel Panel3{"Panel3", &Panel2};
+    ui::Button Button2{"Button2", &Panel3};
+    ui::Panel Panel4{"Panel4", this};
+    ui::Button BitBtn1{"BitBtn1", &Panel4};
+    ui::Button BitBtn3{"BitBtn3", &Panel4};
+    ui::Menu MainMenu1{"MainMenu1"};
+    ui::Menu PopupMenu1{"PopupMenu1"};
+    ui::Menu PopupMenu2{"PopupMenu2"};
+    ui::TrayIcon CnTrayIcon1;
+
+    ProgramState state;
+
+    // A menu item by its name in any of the three menus; throws when there is none.
+    ui::MenuItem& menuItem(const std::string& name);
+    // Every control of the window, parents before children.
+    std::vector<ui::Control*> controls();
+
+    // ---- app/Startup.cpp: start-up, first show, close ----
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+
+    // ---- app/Geometry.cpp: scaling, layout, always on top, list font, skin ----
+    void cuangtisuofangClick();
+    void FormResize();
+    void huanpifuClick();
+
+    // ---- app/Settings.cpp: the settings file ----
+    void duruseziClick();
+    void mu_savesuxinClick();
+
+    // ---- app/Version.cpp: the Windows version name ----
+    std::string getWindowsVersionName();
+
+    // ---- app/Tray.cpp: the tray icon and its switch ----
+    void xiansituopanClick();
+    void CnTrayIcon1Click();
+    void tuopantuicuClick();
+    void HideToTray();
+    void RestoreFromTray();
+
+    // ---- folderlist/FolderList.cpp: the list and its tray mirror ----
+    std::string trayCaptionFor(const std::string& text);
+    void addEntry(const std::string& text);
+    void appendEntry(const std::string& text);
+    void zenjiamuluziClick();
+    void removeEntryAt(int index);
+    void clearTrayMirror(int count);
+    void replaceEntryText(int index, const std::string& text);
+    void moveEntry(int from, int onto);
+    void rebuildTrayMirror();
+
+    // ---- folderlist/ListFiles.cpp: list files ----
+    void mu_dakaiyangliClick();
+    void menusaveClick();
+
+    // ---- opening/Opening.cpp: opening entries ----
+    void mytuopanClick(ui::MenuItem& sender);
+
+    // ---- opening/SpecialFolders.cpp: special folders ----
+    void getxitonglujin();
+
+    // ---- shell/ViewOptions.cpp: Explorer's view options ----
+    void qidongduruzuceClick();
+
+    // ---- shell/FileMenus.cpp: the data-box and shortcut-collection menus ----
+    void wodesujuhedongtaiClick();
+    void cenxvkuaijiedongtaiClick();
+
+private:
+    void layOutDesign();
+    void buildMenus();
+    // A new tray mirror item: a plain item whose click opens its entry.
+    std::unique_ptr<ui::MenuItem> newMirrorItem(const std::string& caption);
+    void playCue(const std::string& path);
+
+    Platform& platform_;
+};
+
+}  // namespace tesvar

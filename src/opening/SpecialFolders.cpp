@@ -1,0 +1,7 @@
+#include "app/Form1.h"
+
+namespace tesvar {
+
+void TForm1::getxitonglujin() {}
+
+}  // namespace tesvar

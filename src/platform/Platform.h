@@ -1,0 +1,17 @@
+#pragma once
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/Sound.h"
+#include "platform/SystemInfo.h"
+
+namespace tesvar {
+
+// The services the program takes from the system, handed to the main window at creation.
+struct Platform {
+    FileSystem& files;
+    Sound& sound;
+    Dialogs& dialogs;
+    SystemInfo& system;
+};
+
+}  // namespace tesvar

@@ -1,0 +1,78 @@
+#include "ui/CheckListBox.h"
+
+#include "platform/Errors.h"
+
+namespace tesvar::ui {
+
+void CheckListBox::check(int index) const {
+    if (index < 0 || index >= count()) throw ListIndexError(index);
+}
+
+const std::string& CheckListBox::text(int index) const {
+    check(index);
+    return items_[index].text;
+}
+
+bool CheckListBox::checked(int index) const {
+    check(index);
+    return items_[index].checked;
+}
+
+void CheckListBox::add(const std::string& text) { insert(count(), text); }
+
+void CheckListBox::insert(int index, const std::string& text) {
+    if (index < 0 || index > count()) throw ListIndexError(index);
+    items_.insert(items_.begin() + index, Item{text, false});
+    if (itemIndex_ >= index) ++itemIndex_;
+    if (listPeer_) listPeer_->inserted(index);
+}
+
+void CheckListBox::remove(int index) {
+    check(index);
+    items_.erase(items_.begin() + index);
+    // A list box drops its selection when the selected entry goes, and keeps
+    // pointing at the same entry when one above it goes.
+    if (itemIndex_ == index)
+        itemIndex_ = -1;
+    else if (itemIndex_ > index)
+        --itemIndex_;
+    if (listPeer_) listPeer_->removed(index);
+}
+
+void CheckListBox::clear() {
+    items_.clear();
+    itemIndex_ = -1;
+    if (listPeer_) listPeer_->cleared();
+}
+
+void CheckListBox::setText(int index, const std::string& text) {
+    check(index);
+    items_[index].text = text;
+    if (listPeer_) listPeer_->textChanged(index);
+}
+
+void CheckListBox::setChecked(int index, bool checked) {
+    check(index);
+    if (items_[index].checked == checked) return;
+    items_[index].checked = checked;
+    if (listPeer_) listPeer_->checkChanged(index);
+}
+
+void CheckListBox::setItemIndex(int index) {
+    if (index < -1 || index >= count()) throw ListIndexError(index);
+    if (index == itemIndex_) return;
+    itemIndex_ = index;
+    if (listPeer_) listPeer_->selectionChanged();
+}
+
+void CheckListBox::userToggle(int index) {
+    setChecked(index, !checked(index));
+    if (onClickCheck) onClickCheck();
+}
+
+void CheckListBox::userSelect(int index) {
+    setItemIndex(index);
+    if (onClick) onClick();
+}
+
+}  // namespace tesvar::ui
