@@ -1,0 +1,40 @@
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/Form1.h"
+#include "app/win32/MainWindow.h"
+#include "platform/win32/WinPlatform.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // The folder browser and the shell-link object need a single-threaded apartment.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+
+    tesvar::win32::WinPlatform platform;
+    tesvar::ui::Application app(platform.dialogs);
+    app.setTitle("Tesvar2.0");
+    int exitCode = 0;
+    {
+        tesvar::TForm1 form(platform.platform, app);
+        tesvar::win32::MainWindow window(form, app);
+        if (!window.create()) {
+            MessageBoxA(nullptr, "Cannot create the main window.", "Tesvar2.0", MB_ICONERROR);
+            return 1;
+        }
+        platform.dialogs.setApplicationWindow(window.hwnd());
+        platform.dialogs.setMainWindow(window.hwnd());
+        if (!app.terminated()) {
+            app.dispatch([&form] { form.show(); });
+            MSG msg;
+            while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+            exitCode = static_cast<int>(msg.wParam);
+        }
+    }
+    if (SUCCEEDED(com)) CoUninitialize();
+    return exitCode;
+}

@@ -1,0 +1,62 @@
+#include "platform/win32/WinPlatform.h"
+
+#include <mmsystem.h>
+
+#include <vector>
+
+#include "platform/Errors.h"
+
+namespace tesvar::win32 {
+
+// Asked with no buffer first, GetCurrentDirectoryA answers the size it needs (terminator
+// included), so a folder deeper than MAX_PATH is read whole. Another thread may change the
+// folder between the two calls; then the second answer is again a size, and we ask once more.
+std::string WinFileSystem::currentDirectory() {
+    DWORD size = GetCurrentDirectoryA(0, nullptr);
+    for (;;) {
+        if (size == 0) throw FileError(static_cast<int>(GetLastError()));
+        std::vector<char> buffer(size);
+        const DWORD length = GetCurrentDirectoryA(size, buffer.data());
+        if (length == 0) throw FileError(static_cast<int>(GetLastError()));
+        if (length < size) return std::string(buffer.data(), length);
+        size = length > size ? length : size * 2;
+    }
+}
+
+// A path Windows cannot take (longer than MAX_PATH, bad characters) fails like a missing one:
+// the program only wants to know whether it can use the path.
+bool WinFileSystem::fileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool WinFileSystem::directoryExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+void WinSound::playAsync(const std::string& path) { sndPlaySoundA(path.c_str(), SND_ASYNC); }
+
+// MessageBoxA with an owner that is no longer a window shows nothing and returns 0
+// (ERROR_INVALID_WINDOW_HANDLE), which would swallow a box raised while the windows are being
+// torn down; such a box is shown without an owner instead.
+HWND WinDialogs::ownerFor(BoxOwner owner) const {
+    HWND window = nullptr;
+    switch (owner) {
+        case BoxOwner::None: return nullptr;
+        case BoxOwner::Application: window = applicationWindow_; break;
+        case BoxOwner::MainWindow: window = mainWindow_; break;
+    }
+    return window != nullptr && IsWindow(window) ? window : nullptr;
+}
+
+int WinDialogs::messageBox(const MessageBoxRequest& request) {
+    return MessageBoxA(ownerFor(request.owner), request.text.c_str(), request.caption.c_str(), request.flags);
+}
+
+ScreenSize WinSystemInfo::screenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+// Asks the system's ANSI code page, so the caption rule follows whatever code page the
+// program runs in (936 for its users: 0x81..0xFE).
+bool WinSystemInfo::isLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
+}  // namespace tesvar::win32

@@ -1,0 +1,172 @@
+#include "ui/win32/ListBoxPeer.h"
+
+#include <windowsx.h>
+
+#include "ui/win32/MenuPeer.h"
+
+namespace tesvar::win32 {
+
+ListBoxPeer::~ListBoxPeer() {
+    list_.attachListPeer(nullptr);
+    if (hwnd_ && baseProc_) SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(baseProc_));
+}
+
+void ListBoxPeer::create(HWND parent) {
+    ChildPeer::create("LISTBOX",
+                      LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
+                          WS_HSCROLL | WS_TABSTOP,
+                      WS_EX_CLIENTEDGE, parent);
+    if (!hwnd_) return;
+    SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, list_.itemHeight());
+    baseProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListBoxPeer::subclassProc)));
+    list_.attachListPeer(this);
+    SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    for (int i = 0; i < list_.count(); ++i) insertRow(i);
+    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    selectionChanged();
+}
+
+void ListBoxPeer::insertRow(int index) {
+    SendMessageA(hwnd_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(list_.text(index).c_str()));
+    SendMessageA(hwnd_, LB_SETITEMDATA, index, list_.checked(index) ? 1 : 0);
+}
+
+void ListBoxPeer::inserted(int index) {
+    if (hwnd_) insertRow(index);
+}
+
+void ListBoxPeer::removed(int index) {
+    if (hwnd_) SendMessageA(hwnd_, LB_DELETESTRING, index, 0);
+}
+
+void ListBoxPeer::cleared() {
+    if (hwnd_) SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
+}
+
+void ListBoxPeer::textChanged(int index) {
+    if (!hwnd_) return;
+    syncing_ = true;
+    SendMessageA(hwnd_, LB_DELETESTRING, index, 0);
+    insertRow(index);
+    SendMessageA(hwnd_, LB_SETCURSEL, list_.itemIndex(), 0);
+    syncing_ = false;
+}
+
+void ListBoxPeer::checkChanged(int index) {
+    if (!hwnd_) return;
+    SendMessageA(hwnd_, LB_SETITEMDATA, index, list_.checked(index) ? 1 : 0);
+    RECT r;
+    if (SendMessageA(hwnd_, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r)) != LB_ERR)
+        InvalidateRect(hwnd_, &r, FALSE);
+}
+
+void ListBoxPeer::selectionChanged() {
+    if (!hwnd_) return;
+    syncing_ = true;
+    SendMessageA(hwnd_, LB_SETCURSEL, list_.itemIndex(), 0);
+    syncing_ = false;
+}
+
+void ListBoxPeer::changed(ui::Change what) {
+    ChildPeer::changed(what);
+    if (what == ui::Change::Font && hwnd_) {
+        // Rows grow with a larger font so a big font is never cut off.
+        HDC dc = GetDC(hwnd_);
+        HGDIOBJ old = SelectObject(dc, font_.get());
+        TEXTMETRICA tm;
+        GetTextMetricsA(dc, &tm);
+        SelectObject(dc, old);
+        ReleaseDC(hwnd_, dc);
+        const int h = tm.tmHeight + 4 > list_.itemHeight() ? tm.tmHeight + 4 : list_.itemHeight();
+        SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, h);
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    }
+}
+
+int ListBoxPeer::checkBoxWidth() const { return list_.itemHeight(); }
+
+void ListBoxPeer::onCommand(WORD code, WORD) {
+    if (syncing_) return;
+    if (code == LBN_SELCHANGE) {
+        const int index = static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0));
+        app_.dispatch([this, index] { list_.userSelect(index); });
+    } else if (code == LBN_DBLCLK) {
+        app_.dispatch([this] {
+            if (list_.onDblClick) list_.onDblClick();
+        });
+    }
+}
+
+bool ListBoxPeer::onDrawItem(DRAWITEMSTRUCT& dis) {
+    if (static_cast<int>(dis.itemID) < 0) return true;
+    const int index = static_cast<int>(dis.itemID);
+    if (index >= list_.count()) return true;
+    HDC dc = dis.hDC;
+    const bool selected = (dis.itemState & ODS_SELECTED) != 0;
+    RECT box = dis.rcItem;
+    box.right = box.left + checkBoxWidth();
+    RECT text = dis.rcItem;
+    text.left = box.right;
+    FillRect(dc, &box, GetSysColorBrush(COLOR_WINDOW));
+    FillRect(dc, &text, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    RECT mark = box;
+    InflateRect(&mark, -3, -3);
+    DrawFrameControl(dc, &mark, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | (list_.checked(index) ? DFCS_CHECKED : 0));
+    const int color = list_.font().color;
+    const COLORREF fore = selected                  ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+                          : color == ui::kClWindowText ? GetSysColor(COLOR_WINDOWTEXT)
+                          : color < 0               ? GetSysColor(color & 0xFF)
+                                                    : static_cast<COLORREF>(color);
+    SetTextColor(dc, fore);
+    SetBkMode(dc, TRANSPARENT);
+    HGDIOBJ old = font_ ? SelectObject(dc, font_.get()) : nullptr;
+    const std::string& s = list_.text(index);
+    text.left += 2;
+    DrawTextA(dc, s.c_str(), static_cast<int>(s.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if (old) SelectObject(dc, old);
+    if (dis.itemState & ODS_FOCUS) {
+        RECT f = dis.rcItem;
+        f.left = box.right;
+        DrawFocusRect(dc, &f);
+    }
+    return true;
+}
+
+LRESULT CALLBACK ListBoxPeer::subclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<ListBoxPeer*>(ChildPeer::of(hwnd));
+    if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return self->handle(msg, wParam, lParam);
+}
+
+LRESULT ListBoxPeer::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_LBUTTONDOWN: {
+            // A press on a row's box toggles its tick; the row is selected as well.
+            const int x = GET_X_LPARAM(lParam);
+            const LRESULT hit = SendMessageA(hwnd_, LB_ITEMFROMPOINT, 0, lParam);
+            const int index = LOWORD(hit);
+            const LRESULT result = CallWindowProcA(baseProc_, hwnd_, msg, wParam, lParam);
+            if (HIWORD(hit) == 0 && x < checkBoxWidth() && index < list_.count())
+                app_.dispatch([this, index] { list_.userToggle(index); });
+            return result;
+        }
+        case WM_CHAR:
+            if (wParam == ' ') {
+                const int index = list_.itemIndex();
+                if (index >= 0) app_.dispatch([this, index] { list_.userToggle(index); });
+                return 0;
+            }
+            break;
+        case WM_CONTEXTMENU:
+            if (contextMenu_ && contextMenu_->hasVisibleItems()) {
+                POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                if (pt.x == -1 && pt.y == -1) GetCursorPos(&pt);
+                contextMenu_->track(GetAncestor(hwnd_, GA_ROOT), pt);
+            }
+            return 0;
+    }
+    return CallWindowProcA(baseProc_, hwnd_, msg, wParam, lParam);
+}
+
+}  // namespace tesvar::win32

@@ -1,0 +1,164 @@
+#include "ui/win32/MenuPeer.h"
+
+namespace tesvar::win32 {
+
+namespace {
+
+// Command ids are 16 bits in WM_COMMAND, and generated items come and go by the
+// thousand, so ids are handed back and reused.
+class IdPool {
+public:
+    UINT take() {
+        if (!free_.empty()) {
+            const UINT id = free_.back();
+            free_.pop_back();
+            return id;
+        }
+        return next_++;
+    }
+    void give(UINT id) { free_.push_back(id); }
+
+private:
+    UINT next_ = 1000;
+    std::vector<UINT> free_;
+};
+
+IdPool& ids() {
+    static IdPool pool;
+    return pool;
+}
+
+}  // namespace
+
+MenuPeer::MenuPeer(ui::Menu& menu, ui::Application& app, bool bar)
+    : menu_(menu), app_(app), root_(bar ? CreateMenu() : CreatePopupMenu()) {
+    ui::MenuItem& top = menu_.items();
+    for (int i = 0; i < top.count(); ++i) addEntry(top, i);
+    top.attachPeer(this);
+}
+
+MenuPeer::~MenuPeer() {
+    menu_.items().attachPeer(nullptr);
+    for (auto& [item, entry] : entries_) ids().give(entry.id);
+    // A menu bar still set on its window is destroyed with the window.
+    if (!barOwner_ || GetMenu(barOwner_) != root_) DestroyMenu(root_);
+}
+
+bool MenuPeer::present(const ui::MenuItem& item) const { return entries_.count(&item) != 0; }
+
+HMENU MenuPeer::submenuOf(const ui::MenuItem& item) const {
+    if (!item.parent()) return root_;
+    auto it = entries_.find(&item);
+    return it == entries_.end() ? nullptr : it->second.sub;
+}
+
+int MenuPeer::visiblePosition(const ui::MenuItem& parent, int index) const {
+    int pos = 0;
+    for (int i = 0; i < index; ++i)
+        if (parent.item(i).visible()) ++pos;
+    return pos;
+}
+
+int MenuPeer::positionOf(const ui::MenuItem& item) const {
+    if (!present(item)) return -1;
+    return visiblePosition(*item.parent(), item.menuIndex());
+}
+
+void MenuPeer::fillInfo(ui::MenuItem& item, MENUITEMINFOA& info, UINT mask) {
+    info = MENUITEMINFOA{};
+    info.cbSize = sizeof(info);
+    info.fMask = mask;
+    info.fType = item.isSeparator() ? MFT_SEPARATOR : MFT_STRING;
+    info.fState = (item.checked() ? MFS_CHECKED : 0u) | (item.enabled() ? 0u : MFS_GRAYED);
+    info.dwTypeData = item.isSeparator() ? nullptr : const_cast<char*>(item.caption().c_str());
+}
+
+void MenuPeer::addEntry(ui::MenuItem& parent, int index) {
+    ui::MenuItem& item = parent.item(index);
+    if (!item.visible()) return;
+    HMENU into = submenuOf(parent);
+    if (!into) return;
+    Entry entry{ids().take(), item.count() > 0 ? CreatePopupMenu() : nullptr};
+    MENUITEMINFOA info;
+    fillInfo(item, info, MIIM_TYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU);
+    info.wID = entry.id;
+    info.hSubMenu = entry.sub;
+    InsertMenuItemA(into, static_cast<UINT>(visiblePosition(parent, index)), TRUE, &info);
+    entries_[&item] = entry;
+    byId_[entry.id] = &item;
+    for (int i = 0; i < item.count(); ++i) addEntry(item, i);
+}
+
+void MenuPeer::dropEntry(ui::MenuItem& item) {
+    auto it = entries_.find(&item);
+    if (it == entries_.end()) return;
+    for (int i = 0; i < item.count(); ++i) dropEntry(item.item(i));
+    byId_.erase(it->second.id);
+    ids().give(it->second.id);
+    entries_.erase(it);
+}
+
+// Takes the item out of the HMENU and puts it back as the model now says (visible or
+// not, plain item or submenu).
+void MenuPeer::rebuildEntry(ui::MenuItem& item) {
+    ui::MenuItem& parent = *item.parent();
+    const int index = item.menuIndex();
+    if (present(item)) {
+        // DeleteMenu also destroys the item's submenu.
+        DeleteMenu(submenuOf(parent), static_cast<UINT>(visiblePosition(parent, index)), MF_BYPOSITION);
+        dropEntry(item);
+    }
+    addEntry(parent, index);
+}
+
+void MenuPeer::inserted(ui::MenuItem& parent, int index) {
+    if (parent.parent() && present(parent) && !submenuOf(parent)) {
+        rebuildEntry(parent);  // its first child turns the item into a submenu
+    } else {
+        addEntry(parent, index);
+    }
+    redrawBar();
+}
+
+void MenuPeer::removing(ui::MenuItem& parent, int index) {
+    ui::MenuItem& item = parent.item(index);
+    if (!present(item)) return;
+    DeleteMenu(submenuOf(parent), static_cast<UINT>(visiblePosition(parent, index)), MF_BYPOSITION);
+    dropEntry(item);
+    redrawBar();
+}
+
+void MenuPeer::changed(ui::MenuItem& item) {
+    if (!item.parent()) return;
+    if (present(item) != item.visible()) {
+        rebuildEntry(item);
+    } else if (present(item)) {
+        MENUITEMINFOA info;
+        fillInfo(item, info, MIIM_TYPE | MIIM_STATE);
+        SetMenuItemInfoA(submenuOf(*item.parent()), static_cast<UINT>(positionOf(item)), TRUE, &info);
+    }
+    redrawBar();
+}
+
+void MenuPeer::redrawBar() {
+    if (barOwner_) DrawMenuBar(barOwner_);
+}
+
+bool MenuPeer::command(UINT id) {
+    auto it = byId_.find(id);
+    if (it == byId_.end()) return false;
+    ui::MenuItem* item = it->second;
+    app_.dispatch([item] { item->click(); });
+    return true;
+}
+
+bool MenuPeer::hasVisibleItems() const { return GetMenuItemCount(root_) > 0; }
+
+void MenuPeer::track(HWND owner, POINT pt) {
+    // Without the owner in front, the popup would not close when the user clicks elsewhere.
+    SetForegroundWindow(owner);
+    TrackPopupMenu(root_, TPM_RIGHTBUTTON, pt.x, pt.y, 0, owner, nullptr);
+    PostMessageA(owner, WM_NULL, 0, 0);
+}
+
+}  // namespace tesvar::win32
