@@ -207,8 +207,9 @@ TEST_F(FolderListTest, MirrorInvariant_HoldsOverRandomSequences) {
                 break;
             case 8: {
                 const int i = pick(n);
-                form->CheckListBox1.userToggle(i);
+                form->CheckListBox1.userToggle(i);  // a click on the box selects the entry too
                 ref[i].checked = !ref[i].checked;
+                selected = i;
                 break;
             }
         }

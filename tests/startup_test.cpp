@@ -10,6 +10,7 @@ class StartupTest : public ProgramTest {};
 
 TEST_F(StartupTest, FormCreate_PresetsTheProgramState) {
     sim.files.cwd = "D:\\工具\\Tesvar";
+    sim.files.putFile("D:\\工具\\Tesvar\\样例文件夹\\winxp.txt", "");
     start();
     const ProgramState& s = form->state;
     EXPECT_EQ(s.baseDir, "D:\\工具\\Tesvar");
@@ -20,7 +21,10 @@ TEST_F(StartupTest, FormCreate_PresetsTheProgramState) {
     EXPECT_EQ(s.sample7File, "D:\\工具\\Tesvar\\样例文件夹\\win7.txt");
     EXPECT_EQ(s.settingsFile, "D:\\工具\\Tesvar\\set");
     EXPECT_EQ(s.shortcutDir, "D:\\工具\\Tesvar\\程序快捷方式总集");
-    EXPECT_EQ(s.saveTargetFile, "c:\\");
+    // The default sample set was loaded at the end of start-up.
+    EXPECT_EQ(s.currentListFile, s.sampleXpFile);
+    EXPECT_EQ(s.savedListFile, s.sampleXpFile);
+    EXPECT_EQ(s.saveTargetFile, s.sampleXpFile);
     EXPECT_EQ(s.listFontName, "宋体");
     EXPECT_EQ(s.listFontSize, 14);
     EXPECT_EQ(s.listFontColor, -16777208);
@@ -44,12 +48,16 @@ TEST_F(StartupTest, FormCreate_PresetsTheProgramState) {
 
 TEST_F(StartupTest, SoundDir_IsCutTo255Bytes) {
     sim.files.cwd = "C:\\" + std::string(300, 'x');
+    sim.dialogs.expectBox();  // no sample set there
     start();
     EXPECT_EQ(form->state.soundDir.size(), 255u);
     EXPECT_EQ(form->state.baseDir.size(), 303u);
 }
 
+// A start that stops before the default sample set is loaded shows the hint entry.
 TEST_F(StartupTest, HintEntry_ShowsWholeSentenceAndMirrorsFirst40Bytes) {
+    sim.files.failCurrentDirectory = 5;
+    sim.dialogs.expectBox();
     start();
     ASSERT_EQ(form->CheckListBox1.count(), 1);
     EXPECT_EQ(form->CheckListBox1.text(0), kHint);

@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "ui/Application.h"
 #include "ui/CheckListBox.h"
+#include "ui/Dialogs.h"
 #include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/Memo.h"
@@ -48,6 +49,9 @@ public:
     ui::Menu PopupMenu1{"PopupMenu1"};
     ui::Menu PopupMenu2{"PopupMenu2"};
     ui::TrayIcon CnTrayIcon1;
+    ui::FileDialog OpenDialog1;
+    ui::FileDialog SaveDialog1;
+    ui::FontDialog FontDialog1;
 
     ProgramState state;
 
@@ -64,6 +68,8 @@ public:
     // ---- app/Geometry.cpp: scaling, layout, always on top, list font, skin ----
     void cuangtisuofangClick();
     void FormResize();
+    void menutopClick();
+    void N67Click();
     void huanpifuClick();
 
     // ---- app/Settings.cpp: the settings file ----
@@ -92,21 +98,100 @@ public:
     void rebuildTrayMirror();
 
     // ---- folderlist/ListFiles.cpp: list files ----
+    void menuopenmy(const std::string& path);
+    void mybaocun(const std::string& path);
+    void menuopenClick();
     void mu_dakaiyangliClick();
+    void menudakaiwenjianjiaClick();
+    void menuopen3Click();
     void menusaveClick();
+    void menulincunClick();
+    void genxinzairuClick();
+    void genxincongzaiClick();
+    void bianjidangqianClick();
+    void bianjidangqClick();
+    void xiansiwenjianminClick();
+
+    // ---- folderlist/Editing.cpp: ticking, deleting, sorting, dragging ----
+    void mu_quanzeClick();
+    void mu_fanzeClick();
+    void N55Click();
+    void N28Click();
+    void N27Click();
+    void qinkongliebiaoClick();
+    void N42Click();
+    void CheckListBox1Click();
+    void CheckListBox1ClickCheck();
+    void CheckListBox1KeyDown(ui::ShiftState shift);
+    void CheckListBox1KeyUp();
+    void CheckListBox1StartDrag(int x, int y);
+    bool CheckListBox1DragOver(const void* source);
+    void CheckListBox1DragDrop(int x, int y);
+    void CheckListBox1MouseUp();
+    void Button2Click();
 
     // ---- opening/Opening.cpp: opening entries ----
+    void CheckListBox1DblClick();
     void mytuopanClick(ui::MenuItem& sender);
+    void piliangdakaiClick();
 
     // ---- opening/SpecialFolders.cpp: special folders ----
     void getxitonglujin();
+    std::string getspecialpath(int csidl);
+    void w1Click();
+    void N65Click();
+    void N3Click();
+    void N11Click();
+    void N13Click();
+    void N16Click();
+    void N22Click();
+
+    // ---- opening/PathEditing.cpp: adding and changing folders ----
+    void tianjiamuluClick();
+    void xiugailujinClick();
 
     // ---- shell/ViewOptions.cpp: Explorer's view options ----
+    void xisikuozanminClick();
+    void xisikuozanmin2Click();
+    void xiansiyincangClick();
+    void xiansiyincang2Click();
     void qidongduruzuceClick();
+    void xiansizuomianClick();
+    void refreshExplorerWindows();
 
     // ---- shell/FileMenus.cpp: the data-box and shortcut-collection menus ----
     void wodesujuhedongtaiClick();
     void cenxvkuaijiedongtaiClick();
+    void genxincenxvkuaijieClick();
+    void MyClick(ui::MenuItem& sender);
+    void bianjiMyClick(ui::MenuItem& sender);
+    void menu_cenxvkuaijieClick(ui::MenuItem& sender);
+    std::string resolveShortcut(const std::string& path);
+    void cakanqidongClick();
+    void N83Click();
+    void N85Click();
+    void N87Click();
+
+    // ---- help/Help.cpp: help texts, feedback form, links ----
+    void readmeClick();
+    void mu_geClick();
+    void N1001Click();
+    void N94Click();
+    void N96Click();
+    void N23Click();
+    void my7Click();
+    void my9Click();
+    void N56Click();
+    void N58Click();
+    void N60Click();
+    void N70Click();
+    void my2Click();
+    void my3Click();
+    void my4Click();
+    void my5Click();
+    void my6Click();
+    void my8Click();
+    void my10Click();
 
 private:
     void layOutDesign();
@@ -114,6 +199,10 @@ private:
     // A new tray mirror item: a plain item whose click opens its entry.
     std::unique_ptr<ui::MenuItem> newMirrorItem(const std::string& caption);
     void playCue(const std::string& path);
+    // A plain message dialog: the application title as caption, one OK button.
+    void showMessage(const std::string& text);
+    // A message box with its own caption.
+    int messageBox(const std::string& text, const std::string& caption, unsigned flags, BoxOwner owner);
 
     Platform& platform_;
 };

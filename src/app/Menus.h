@@ -12,7 +12,8 @@ struct MenuDef {
     const char* name;
     const char* caption;  // "-" for a separator
     std::vector<MenuDef> items = {};
-    bool checked = false;  // the designed tick
+    bool checked = false;    // the designed tick
+    bool autoCheck = false;  // the menu flips the tick before the handler runs
 };
 
 const std::vector<MenuDef>& mainMenuDefinition();

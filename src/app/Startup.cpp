@@ -78,7 +78,11 @@ void TForm1::FormShow() {
 // The close sequence; an error in a step ends it there, leaving the window open.
 void TForm1::FormClose() {
     state.closing = kSet;
-    menusaveClick();
+    // An empty list bound for a file that does not exist has nothing to keep; saving it
+    // would only fail (its folder is usually missing too) and trap the user in the program.
+    const bool nothingToSave = CheckListBox1.count() == 0 && !state.savedListFile.empty() &&
+                               !platform_.files.fileExists(state.savedListFile);
+    if (!nothingToSave) menusaveClick();
     mu_savesuxinClick();
     Application.terminate();
 }

@@ -27,10 +27,37 @@ constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
 }  // namespace mb
 
+// What an open or save dialog is shown with, and what the user chose.
+struct FileDialogRequest {
+    std::string filter;      // the description shown for the files
+    std::string defaultExt;  // added to a name typed without an extension (save only)
+    std::string initialDir;
+    std::string fileName;  // in: the name preset; out: the name chosen
+};
+
+// The font a font dialog starts with and returns.
+struct FontChoice {
+    std::string name;
+    int size = 0;  // points
+    int color = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    int charset = 1;
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
     virtual int messageBox(const MessageBoxRequest& request) = 0;
+    // True when the user confirmed; the chosen name is then in request.fileName.
+    virtual bool openFile(FileDialogRequest& request) = 0;
+    virtual bool saveFile(FileDialogRequest& request) = 0;
+    // True when the user confirmed; the chosen font is then in font.
+    virtual bool chooseFont(FontChoice& font) = 0;
+    // The shell's folder browser; the chosen folder's path, or empty when cancelled.
+    virtual std::string browseForFolder(const std::string& title, const std::string& startFolder) = 0;
 };
 
 }  // namespace tesvar

@@ -20,7 +20,7 @@ std::string FileError::textFor(int code) {
     }
 }
 
-FileError::FileError(int code) : std::runtime_error(textFor(code)), code_(code) {}
+FileError::FileError(int code, bool opened) : std::runtime_error(textFor(code)), code_(code), opened_(opened) {}
 
 static std::string listIndexText(int index) {
     char text[48];

@@ -10,12 +10,15 @@ namespace tesvar {
 // The text-file layer's error: a system error code and its fixed text.
 class FileError : public std::runtime_error {
 public:
-    explicit FileError(int code);
+    // `opened`: the file was open when the error happened (a read or write failed).
+    explicit FileError(int code, bool opened = false);
     int code() const { return code_; }
+    bool opened() const { return opened_; }
     static std::string textFor(int code);
 
 private:
     int code_;
+    bool opened_;
 };
 
 // An index outside a list's entries.

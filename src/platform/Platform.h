@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
+#include "platform/Shell.h"
 #include "platform/Sound.h"
 #include "platform/SystemInfo.h"
 
@@ -12,6 +13,7 @@ struct Platform {
     Sound& sound;
     Dialogs& dialogs;
     SystemInfo& system;
+    Shell& shell;
 };
 
 }  // namespace tesvar

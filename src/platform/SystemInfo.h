@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 namespace tesvar {
 
@@ -13,6 +14,9 @@ public:
     virtual ScreenSize screenSize() = 0;
     // True when the byte starts a two-byte character in the ANSI code page.
     virtual bool isLeadByte(unsigned char byte) = 0;
+    // Orders two texts as the system's sorted list box does, letter case ignored:
+    // negative, zero or positive.
+    virtual int compareText(const std::string& a, const std::string& b) = 0;
 };
 
 }  // namespace tesvar

@@ -65,7 +65,24 @@ void CheckListBox::setItemIndex(int index) {
     if (listPeer_) listPeer_->selectionChanged();
 }
 
+void CheckListBox::setTopIndex(int index) {
+    topIndex_ = index < 0 ? 0 : index;
+    if (listPeer_) listPeer_->topIndexChanged();
+}
+
+int CheckListBox::itemAtPos(int /*x*/, int y) const {
+    if (y < 0 || itemHeight_ <= 0) return -1;
+    const int index = topIndex_ + y / itemHeight_;
+    return index < count() ? index : -1;
+}
+
+void CheckListBox::rowCentre(int index, int& x, int& y) const {
+    x = itemHeight_ + 8;
+    y = (index - topIndex_) * itemHeight_ + itemHeight_ / 2;
+}
+
 void CheckListBox::userToggle(int index) {
+    if (itemIndex_ != index) userSelect(index);
     setChecked(index, !checked(index));
     if (onClickCheck) onClickCheck();
 }

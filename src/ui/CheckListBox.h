@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ public:
     virtual void textChanged(int index) = 0;
     virtual void checkChanged(int index) = 0;
     virtual void selectionChanged() = 0;
+    virtual void topIndexChanged() = 0;
 };
 
 // The checkable list: entries with a tick mark each, single selection (-1 for none).
@@ -37,6 +39,9 @@ public:
     int itemIndex() const { return itemIndex_; }
     void setItemIndex(int index);
 
+    // The first row shown.
+    int topIndex() const { return topIndex_; }
+    void setTopIndex(int index);
     int itemHeight() const { return itemHeight_; }
     void setItemHeight(int h) { itemHeight_ = h; }
 
@@ -47,7 +52,22 @@ public:
     Notify onDblClick;
     Notify onClickCheck;  // the user toggled a tick box
 
-    // The user toggles the tick box of entry index, as a click on the box does.
+    std::function<void(ShiftState)> onKeyDown;
+    Notify onKeyUp;
+    Notify onMouseUp;
+    // A drag of an entry starts at a press point; a drop lands at a point. Both in the
+    // list's own coordinates.
+    std::function<void(int x, int y)> onStartDrag;
+    std::function<bool(const void* source)> onDragOver;
+    std::function<void(int x, int y)> onDragDrop;
+
+    // The entry at a point of the list, -1 below the last one.
+    int itemAtPos(int x, int y) const;
+    // The centre of an entry's row, in the list's coordinates (index = count(): the row below).
+    void rowCentre(int index, int& x, int& y) const;
+
+    // The user toggles the tick box of entry index, as a click on the box does (the click
+    // selects the entry first).
     void userToggle(int index);
     // The user selects entry index (a click on its text).
     void userSelect(int index);
@@ -62,6 +82,7 @@ private:
     std::vector<Item> items_;
     int itemIndex_ = -1;
     int itemHeight_ = 20;
+    int topIndex_ = 0;
     ListPeer* listPeer_ = nullptr;
 };
 

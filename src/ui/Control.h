@@ -35,6 +35,17 @@ struct Font {
     int charset = 1;  // DEFAULT_CHARSET
 };
 
+// Modifier keys and mouse buttons held during a key or mouse event.
+struct ShiftState {
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+    bool left = false;
+    bool right = false;
+    bool middle = false;
+    bool onlyShift() const { return shift && !ctrl && !alt && !left && !right && !middle; }
+};
+
 enum class Change { Bounds, Visible, Enabled, Hint, Caption, Font, Text, Focus };
 
 class Control;

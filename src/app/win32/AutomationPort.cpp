@@ -185,9 +185,10 @@ std::string MainWindow::answer(const std::string& request) {
             valid = w.size() == 3 && toInt(w[2], a) && a >= 0 && a < count;
         else if (w[1] == "dblclick")
             valid = w.size() == 2;
-        else if (w[1] == "key" || w[1] == "drag")
-            return "error: not supported yet: " + request;
-        (void)b;
+        else if (w[1] == "key")
+            valid = w.size() == 3 && (w[2] == "shift-down" || w[2] == "shift-up");
+        else if (w[1] == "drag")
+            valid = w.size() == 4 && toInt(w[2], a) && toInt(w[3], b) && a >= 0 && a < count && b >= -1 && b < count;
     } else if (w[0] == "close" && w.size() == 1) {
         valid = true;
     }
@@ -241,6 +242,31 @@ void MainWindow::runAction(const std::string& action) {
             app_.dispatch([&list] {
                 if (list.onDblClick) list.onDblClick();
             });
+        else if (w[1] == "key" && w[2] == "shift-down")
+            app_.dispatch([&list] {
+                ui::ShiftState shift;
+                shift.shift = true;
+                if (list.onKeyDown) list.onKeyDown(shift);
+            });
+        else if (w[1] == "key" && w[2] == "shift-up")
+            app_.dispatch([&list] {
+                if (list.onKeyUp) list.onKeyUp();
+            });
+        else if (w[1] == "drag" && toInt(w[2], a) && a < list.count()) {
+            int b = -1;
+            toInt(w[3], b);
+            // Press on entry a (which selects it), drop on entry b or below the last one.
+            int x = 0, y = 0, dx = 0, dy = 0;
+            list.rowCentre(a, x, y);
+            list.rowCentre(b < 0 || b >= list.count() ? list.count() : b, dx, dy);
+            app_.dispatch([&list, a] { list.userSelect(a); });
+            app_.dispatch([&list, x, y] {
+                if (list.onStartDrag) list.onStartDrag(x, y);
+            });
+            app_.dispatch([&list, dx, dy] {
+                if (list.onDragOver && list.onDragOver(&list) && list.onDragDrop) list.onDragDrop(dx, dy);
+            });
+        }
     } else if (w[0] == "close") {
         PostMessageA(hwnd(), WM_CLOSE, 0, 0);
     }

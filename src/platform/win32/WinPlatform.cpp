@@ -23,10 +23,11 @@ std::string WinFileSystem::currentDirectory() {
     }
 }
 
-// A path Windows cannot take (longer than MAX_PATH, bad characters) fails like a missing one:
-// the program only wants to know whether it can use the path.
+// A path Windows cannot take (longer than MAX_PATH characters, bad characters) fails like a
+// missing one: the program only wants to know whether it can use the path.
 bool WinFileSystem::fileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool WinFileSystem::directoryExists(const std::string& path) {
@@ -58,5 +59,15 @@ ScreenSize WinSystemInfo::screenSize() { return {GetSystemMetrics(SM_CXSCREEN), 
 // Asks the system's ANSI code page, so the caption rule follows whatever code page the
 // program runs in (936 for its users: 0x81..0xFE).
 bool WinSystemInfo::isLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
+// A sorted LISTBOX orders its strings with CompareString in the user's locale, letter case
+// ignored (a word sort: hyphens and apostrophes count for less than letters). Asking the same
+// function keeps an order computed here identical to the one the list box would make.
+int WinSystemInfo::compareText(const std::string& a, const std::string& b) {
+    const int result = CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()),
+                                      b.data(), static_cast<int>(b.size()));
+    if (result == 0) return a.compare(b);  // only for arguments the function refuses
+    return result - CSTR_EQUAL;
+}
 
 }  // namespace tesvar::win32

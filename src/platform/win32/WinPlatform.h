@@ -1,20 +1,28 @@
 #pragma once
 // The platform services on the real system: ANSI (code page) Win32 calls, paths and texts
-// passed through as the program holds them.
+// passed through as the program holds them. The file reads and writes are in WinFileIO.cpp,
+// the common dialogs in WinCommonDialogs.cpp, the shell in WinShell.h/.cpp.
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
+#include <vector>
 
 #include "platform/Platform.h"
+#include "platform/win32/WinShell.h"
 
 namespace tesvar::win32 {
 
 class WinFileSystem : public FileSystem {
 public:
     std::string currentDirectory() override;
+    bool setCurrentDirectory(const std::string& path) override;
     bool fileExists(const std::string& path) override;
     bool directoryExists(const std::string& path) override;
+    std::string readFile(const std::string& path) override;
+    void writeFile(const std::string& path, const std::string& bytes) override;
+    std::vector<std::string> listFiles(const std::string& pattern) override;
 };
 
 class WinSound : public Sound {
@@ -27,9 +35,15 @@ public:
 class WinDialogs : public Dialogs {
 public:
     int messageBox(const MessageBoxRequest& request) override;
+    // WinCommonDialogs.cpp
+    bool openFile(FileDialogRequest& request) override;
+    bool saveFile(FileDialogRequest& request) override;
+    bool chooseFont(FontChoice& font) override;
+    std::string browseForFolder(const std::string& title, const std::string& startFolder) override;
 
     void setApplicationWindow(HWND window) { applicationWindow_ = window; }
     void setMainWindow(HWND window) { mainWindow_ = window; }
+    // The window a box or dialog of this owner is shown over (null: none, or that window is gone).
     HWND ownerFor(BoxOwner owner) const;
 
 private:
@@ -41,6 +55,7 @@ class WinSystemInfo : public SystemInfo {
 public:
     ScreenSize screenSize() override;
     bool isLeadByte(unsigned char byte) override;
+    int compareText(const std::string& a, const std::string& b) override;
 };
 
 // All of them together, handed out as one Platform.
@@ -49,7 +64,8 @@ struct WinPlatform {
     WinSound sound;
     WinDialogs dialogs;
     WinSystemInfo system;
-    Platform platform{files, sound, dialogs, system};
+    WinShell shell;
+    Platform platform{files, sound, dialogs, system, shell};
 };
 
 }  // namespace tesvar::win32

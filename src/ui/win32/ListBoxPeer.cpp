@@ -68,6 +68,10 @@ void ListBoxPeer::selectionChanged() {
     syncing_ = false;
 }
 
+void ListBoxPeer::topIndexChanged() {
+    if (hwnd_ && !syncing_) SendMessageA(hwnd_, LB_SETTOPINDEX, list_.topIndex(), 0);
+}
+
 void ListBoxPeer::changed(ui::Change what) {
     ChildPeer::changed(what);
     if (what == ui::Change::Font && hwnd_) {
@@ -80,14 +84,63 @@ void ListBoxPeer::changed(ui::Change what) {
         ReleaseDC(hwnd_, dc);
         const int h = tm.tmHeight + 4 > list_.itemHeight() ? tm.tmHeight + 4 : list_.itemHeight();
         SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, h);
+        list_.setItemHeight(h);
         InvalidateRect(hwnd_, nullptr, TRUE);
     }
 }
 
 int ListBoxPeer::checkBoxWidth() const { return list_.itemHeight(); }
 
+// Dragging starts once the pointer leaves the system's drag rectangle with the button
+// down; the drop is where the button comes up, if that is over the list.
+void ListBoxPeer::dragFrom(int x, int y) {
+    POINT screen{x, y};
+    ClientToScreen(hwnd_, &screen);
+    if (!DragDetect(hwnd_, screen)) return;
+    app_.dispatch([this, x, y] {
+        if (list_.onStartDrag) list_.onStartDrag(x, y);
+    });
+    SetCapture(hwnd_);
+    HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_UPARROW));
+    MSG msg;
+    bool dropped = false;
+    POINT drop{};
+    while (GetCapture() == hwnd_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (msg.message == WM_LBUTTONUP) {
+            drop = {GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
+            if (msg.hwnd != hwnd_) MapWindowPoints(msg.hwnd, hwnd_, &drop, 1);
+            dropped = true;
+            break;
+        }
+        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) break;
+        if (msg.message == WM_MOUSEMOVE || msg.message == WM_LBUTTONDOWN) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    ReleaseCapture();
+    SetCursor(previous);
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    if (!dropped || !PtInRect(&client, drop)) return;
+    app_.dispatch([this, drop] {
+        if (list_.onDragOver && list_.onDragOver(&list_) && list_.onDragDrop) list_.onDragDrop(drop.x, drop.y);
+    });
+}
+
+// The user scrolls the real list; the model learns its first visible row before any event.
+void ListBoxPeer::syncTopIndex() {
+    if (!hwnd_ || syncing_) return;
+    const int top = static_cast<int>(SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0));
+    if (top != list_.topIndex()) {
+        syncing_ = true;
+        list_.setTopIndex(top);
+        syncing_ = false;
+    }
+}
+
 void ListBoxPeer::onCommand(WORD code, WORD) {
     if (syncing_) return;
+    syncTopIndex();
     if (code == LBN_SELCHANGE) {
         const int index = static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0));
         app_.dispatch([this, index] { list_.userSelect(index); });
@@ -140,17 +193,42 @@ LRESULT CALLBACK ListBoxPeer::subclassProc(HWND hwnd, UINT msg, WPARAM wParam, L
 }
 
 LRESULT ListBoxPeer::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+    syncTopIndex();
     switch (msg) {
         case WM_LBUTTONDOWN: {
             // A press on a row's box toggles its tick; the row is selected as well.
-            const int x = GET_X_LPARAM(lParam);
+            const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
             const LRESULT hit = SendMessageA(hwnd_, LB_ITEMFROMPOINT, 0, lParam);
             const int index = LOWORD(hit);
             const LRESULT result = CallWindowProcA(baseProc_, hwnd_, msg, wParam, lParam);
-            if (HIWORD(hit) == 0 && x < checkBoxWidth() && index < list_.count())
+            if (HIWORD(hit) == 0 && x < checkBoxWidth() && index < list_.count()) {
                 app_.dispatch([this, index] { list_.userToggle(index); });
+            } else {
+                dragFrom(x, y);
+            }
             return result;
         }
+        case WM_KEYDOWN: {
+            ui::ShiftState shift;
+            shift.shift = GetKeyState(VK_SHIFT) < 0;
+            shift.ctrl = GetKeyState(VK_CONTROL) < 0;
+            shift.alt = GetKeyState(VK_MENU) < 0;
+            app_.dispatch([this, shift] {
+                if (list_.onKeyDown) list_.onKeyDown(shift);
+            });
+            break;
+        }
+        case WM_KEYUP:
+            app_.dispatch([this] {
+                if (list_.onKeyUp) list_.onKeyUp();
+            });
+            break;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+            app_.dispatch([this] {
+                if (list_.onMouseUp) list_.onMouseUp();
+            });
+            break;
         case WM_CHAR:
             if (wParam == ' ') {
                 const int index = list_.itemIndex();

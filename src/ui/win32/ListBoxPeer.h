@@ -23,6 +23,7 @@ public:
     void textChanged(int index) override;
     void checkChanged(int index) override;
     void selectionChanged() override;
+    void topIndexChanged() override;
     void changed(ui::Change what) override;
 
     void onCommand(WORD code, WORD id) override;
@@ -32,6 +33,8 @@ private:
     static LRESULT CALLBACK subclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT msg, WPARAM wParam, LPARAM lParam);
     int checkBoxWidth() const;
+    void dragFrom(int x, int y);
+    void syncTopIndex();
     void insertRow(int index);
 
     ui::CheckListBox& list_;

@@ -1,0 +1,22 @@
+#pragma once
+#include <map>
+#include <vector>
+
+#include "platform/Shell.h"
+
+namespace tesvar::sim {
+
+// Records every shell request; special folders come from a table the test fills.
+class SimShell : public Shell {
+public:
+    void execute(const ShellExecuteRequest& request) override { executed.push_back(request); }
+    std::string specialFolderPath(int csidl) override {
+        auto it = specialFolders.find(csidl);
+        return it == specialFolders.end() ? std::string() : it->second;
+    }
+
+    std::vector<ShellExecuteRequest> executed;
+    std::map<int, std::string> specialFolders;
+};
+
+}  // namespace tesvar::sim
