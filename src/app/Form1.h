@@ -194,6 +194,16 @@ public:
     void my10Click();
 
 private:
+    // opening/Opening.cpp: the three Explorer launches and the existence test.
+    void myComputerLaunch();
+    void folderLaunch(const std::string& path, int show);
+    void rootedLaunch(const std::string& path);
+    bool folderExists(const std::string& path);
+    void openEntry(const std::string& text, bool minimise);
+    // opening/SpecialFolders.cpp
+    std::string resolveSpecialFolder(const std::string& text);
+    void addSpecialFolder(const std::string& name);
+
     void layOutDesign();
     void buildMenus();
     // A new tray mirror item: a plain item whose click opens its entry.

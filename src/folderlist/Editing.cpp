@@ -66,24 +66,17 @@ void TForm1::N42Click() {
     std::vector<int> order(static_cast<size_t>(n));
     std::iota(order.begin(), order.end(), 0);
     std::vector<std::string> texts;
-    std::vector<bool> ticks;
     texts.reserve(order.size());
-    for (int i = 0; i < n; ++i) {
-        texts.push_back(CheckListBox1.text(i));
-        ticks.push_back(CheckListBox1.checked(i));
-    }
+    for (int i = 0; i < n; ++i) texts.push_back(CheckListBox1.text(i));
     SystemInfo& system = platform_.system;
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return system.compareText(texts[a], texts[b]) < 0; });
     const int selected = CheckListBox1.itemIndex();
     const int top = CheckListBox1.topIndex();
+    CheckListBox1.reorder(order);
     int newSelected = -1;
-    for (int row = 0; row < n; ++row) {
-        const int from = order[row];
-        CheckListBox1.setText(row, texts[from]);
-        CheckListBox1.setChecked(row, ticks[from]);
-        if (from == selected) newSelected = row;
-    }
+    for (int row = 0; row < n; ++row)
+        if (order[row] == selected) newSelected = row;
     CheckListBox1.setItemIndex(newSelected);
     CheckListBox1.setTopIndex(top);
     rebuildTrayMirror();

@@ -22,7 +22,7 @@ void CheckListBox::add(const std::string& text) { insert(count(), text); }
 
 void CheckListBox::insert(int index, const std::string& text) {
     if (index < 0 || index > count()) throw ListIndexError(index);
-    items_.insert(items_.begin() + index, Item{text, false});
+    items_.insert(items_.begin() + index, Item{text, false, nextId_++});
     if (itemIndex_ >= index) ++itemIndex_;
     if (listPeer_) listPeer_->inserted(index);
 }
@@ -56,6 +56,33 @@ void CheckListBox::setChecked(int index, bool checked) {
     if (items_[index].checked == checked) return;
     items_[index].checked = checked;
     if (listPeer_) listPeer_->checkChanged(index);
+}
+
+void CheckListBox::reorder(const std::vector<int>& order) {
+    if (static_cast<int>(order.size()) != count()) throw ListIndexError(static_cast<int>(order.size()));
+    std::vector<Item> sorted;
+    sorted.reserve(items_.size());
+    for (int from : order) {
+        check(from);
+        sorted.push_back(items_[from]);
+    }
+    sorted.swap(items_);
+    for (int row = 0; row < count(); ++row) {
+        if (!listPeer_) break;
+        if (items_[row].text != sorted[row].text) listPeer_->textChanged(row);
+        if (items_[row].checked != sorted[row].checked) listPeer_->checkChanged(row);
+    }
+}
+
+unsigned long long CheckListBox::itemId(int index) const {
+    check(index);
+    return items_[index].id;
+}
+
+int CheckListBox::indexOfId(unsigned long long id) const {
+    for (int i = 0; i < count(); ++i)
+        if (items_[i].id == id) return i;
+    return -1;
 }
 
 void CheckListBox::setItemIndex(int index) {

@@ -35,6 +35,14 @@ public:
     void clear();
     void setText(int index, const std::string& text);
     void setChecked(int index, bool checked);
+    // Puts the entries in a new order: row k takes the entry that stood at order[k]. Each
+    // entry keeps its text, tick and identity.
+    void reorder(const std::vector<int>& order);
+
+    // A number that stays with an entry while it is in the list, and is never reused.
+    unsigned long long itemId(int index) const;
+    // The current position of the entry with that identity, -1 when it is gone.
+    int indexOfId(unsigned long long id) const;
 
     int itemIndex() const { return itemIndex_; }
     void setItemIndex(int index);
@@ -76,6 +84,7 @@ private:
     struct Item {
         std::string text;
         bool checked = false;
+        unsigned long long id = 0;
     };
     void check(int index) const;
 
@@ -83,6 +92,7 @@ private:
     int itemIndex_ = -1;
     int itemHeight_ = 20;
     int topIndex_ = 0;
+    unsigned long long nextId_ = 1;
     ListPeer* listPeer_ = nullptr;
 };
 

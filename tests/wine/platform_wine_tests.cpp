@@ -74,8 +74,8 @@ TEST(SystemInfoTest, IsLeadByte_KeepsTrailBackslashInsideItsCharacter) {
     EXPECT_EQ(bySystem, expected);
 }
 
-// The program sorts its list itself and the real list box must show the same order, so a
-// sorted LISTBOX is the reference (a message-only window needs no display).
+// compareText promises the order of the system's sorted list box, so a sorted LISTBOX is the
+// reference (a message-only window needs no display).
 TEST(SystemInfoTest, CompareText_OrdersAsASortedListBox) {
     const std::vector<std::string> texts = {
         "D:\\工作", "d:\\图片", "C:\\Windows", "c:\\program files", "abc", "ABD", "a-b", "ab", "a b",
