@@ -2,7 +2,7 @@
 // window's state and act as the user would, through WM_COPYDATA requests in UTF-8.
 
 #include <cstdlib>
-#include <sstream>
+#include <string>
 #include <vector>
 
 #include "app/win32/MainWindow.h"
@@ -50,10 +50,8 @@ std::string boundsJson(HWND h) {
     RECT r{};
     GetWindowRect(h, &r);
     MapWindowPoints(nullptr, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
-    std::ostringstream o;
-    o << "{\"left\":" << r.left << ",\"top\":" << r.top << ",\"width\":" << r.right - r.left
-      << ",\"height\":" << r.bottom - r.top << "}";
-    return o.str();
+    return "{\"left\":" + std::to_string(r.left) + ",\"top\":" + std::to_string(r.top) +
+           ",\"width\":" + std::to_string(r.right - r.left) + ",\"height\":" + std::to_string(r.bottom - r.top) + "}";
 }
 
 // One menu item as the real HMENU shows it; names and hidden items come from the model,
@@ -97,9 +95,14 @@ std::string menuJson(const MenuPeer& peer, const ui::Menu& menu) {
 }
 
 std::vector<std::string> words(const std::string& s) {
-    std::istringstream in(s);
     std::vector<std::string> w;
-    for (std::string x; in >> x;) w.push_back(x);
+    size_t i = 0;
+    while (i < s.size()) {
+        while (i < s.size() && s[i] == ' ') ++i;
+        const size_t start = i;
+        while (i < s.size() && s[i] != ' ') ++i;
+        if (i > start) w.push_back(s.substr(start, i - start));
+    }
     return w;
 }
 
@@ -126,9 +129,7 @@ std::string MainWindow::stateJson() {
         if (i) out += ",";
         out += "{\"text\":" + text(s) + ",\"checked\":" + boolean(SendMessageA(lb, LB_GETITEMDATA, i, 0) == 1) + "}";
     }
-    std::ostringstream o;
-    o << "],\"selected\":" << static_cast<int>(SendMessageA(lb, LB_GETCURSEL, 0, 0));
-    out += o.str();
+    out += "],\"selected\":" + std::to_string(static_cast<int>(SendMessageA(lb, LB_GETCURSEL, 0, 0)));
     out += ",\"memo\":" + text(windowText(memo_.hwnd()));
     out += ",\"hint\":" + text(form_.CheckListBox1.hint());
     out += ",\"menus\":{\"MainMenu1\":" + menuJson(mainMenu_, form_.MainMenu1) +
@@ -143,15 +144,15 @@ std::string MainWindow::stateJson() {
     }
     RECT r{};
     GetWindowRect(hwnd(), &r);
-    std::ostringstream w;
-    w << "},\"window\":{\"width\":" << r.right - r.left << ",\"height\":" << r.bottom - r.top
-      << ",\"topmost\":" << boolean((GetWindowLongA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0)
-      << ",\"minimized\":" << boolean(IsIconic(hwnd())) << ",\"visible\":" << boolean(IsWindowVisible(hwnd()))
-      << ",\"Panel1\":" << boundsJson(panel1_.hwnd()) << ",\"Panel4\":" << boundsJson(panel4_.hwnd())
-      << ",\"CheckListBox1\":" << boundsJson(list_.hwnd()) << ",\"Memo1\":" << boundsJson(memo_.hwnd()) << "}";
-    w << ",\"tray\":{\"active\":" << boolean(tray_ && tray_->shown())
-      << ",\"autoHide\":" << boolean(form_.CnTrayIcon1.autoHide()) << "}}";
-    return out + w.str();
+    out += std::string("},\"window\":{\"width\":") + std::to_string(r.right - r.left) +
+           ",\"height\":" + std::to_string(r.bottom - r.top) +
+           ",\"topmost\":" + boolean((GetWindowLongA(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) +
+           ",\"minimized\":" + boolean(IsIconic(hwnd())) + ",\"visible\":" + boolean(IsWindowVisible(hwnd())) +
+           ",\"Panel1\":" + boundsJson(panel1_.hwnd()) + ",\"Panel4\":" + boundsJson(panel4_.hwnd()) +
+           ",\"CheckListBox1\":" + boundsJson(list_.hwnd()) + ",\"Memo1\":" + boundsJson(memo_.hwnd()) + "}";
+    out += std::string(",\"tray\":{\"active\":") + boolean(tray_ && tray_->shown()) +
+           ",\"autoHide\":" + boolean(form_.CnTrayIcon1.autoHide()) + "}}";
+    return out;
 }
 
 std::string MainWindow::answer(const std::string& request) {

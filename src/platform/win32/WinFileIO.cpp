@@ -34,8 +34,18 @@ private:
     HANDLE h_;
 };
 
+// The folder part of a path. The scan steps over two-byte characters: a trail byte with the
+// value of "\" (as in 乗, 81 5C) is no separator.
 std::string folderOf(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
+    size_t slash = std::string::npos;
+    for (size_t i = 0; i < path.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(path[i]);
+        if (IsDBCSLeadByte(c) && i + 1 < path.size()) {
+            ++i;
+            continue;
+        }
+        if (c == '\\' || c == '/') slash = i;
+    }
     if (slash == std::string::npos) return ".";
     if (slash == 2 && path.size() > 1 && path[1] == ':') return path.substr(0, 3);  // "C:\"
     return path.substr(0, slash);
