@@ -11,6 +11,9 @@
 #include <vector>
 
 #include "platform/Errors.h"
+#include "platform/sim/SimPlatform.h"
+#include "ui/Application.h"
+#include "ui/win32/MenuPeer.h"
 #include "platform/win32/WinPlatform.h"
 
 namespace tesvar::testing {
@@ -239,6 +242,104 @@ TEST(DesktopTest, Windows_ClassesZOrderAndVisibility) {
     DestroyWindow(shown);
     DestroyWindow(hidden);
     UnregisterClassA(wc.lpszClassName, wc.hInstance);
+}
+
+// ---- menus built from file names ------------------------------------------------------------
+
+// The texts of an HMENU as the user sees them, "-" for a separator.
+std::vector<std::string> shown(HMENU menu) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char buffer[256] = {};
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_TYPE;
+        info.dwTypeData = buffer;
+        info.cch = sizeof buffer - 1;
+        GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+        texts.push_back((info.fType & MFT_SEPARATOR) ? "-" : win32::shownMenuText(buffer));
+    }
+    return texts;
+}
+
+class MenuPeerTest : public ::testing::Test {
+protected:
+    using Texts = std::vector<std::string>;
+    sim::SimDialogs dialogs;
+    ui::Application app{dialogs};
+    ui::Menu menu{"PopupMenu2"};
+    ui::MenuItem& links = menu.items().add(std::make_unique<ui::MenuItem>("links", "打开 程序快捷方式总集"));
+    std::string clicked;
+
+    void add(ui::MenuItem& to, const std::string& caption) {
+        ui::MenuItem& item = to.add(std::make_unique<ui::MenuItem>("", caption));
+        item.onClick = [this, &item] { clicked = item.caption(); };
+    }
+    void fill(ui::MenuItem& to, const Texts& captions) {
+        to.clear();
+        for (const std::string& c : captions) add(to, c);
+    }
+};
+
+TEST_F(MenuPeerTest, Caption_AmpersandShowsAsItselfAndTheModelKeepsIt) {
+    win32::MenuPeer peer(menu, app, false);
+    fill(links, {"R&D.txt", "-", "&a&&b&.lnk"});
+    HMENU sub = peer.submenuOf(links);
+    EXPECT_EQ(shown(sub), (Texts{"R&D.txt", "-", "&a&&b&.lnk"}));
+    char raw[64] = {};
+    GetMenuStringA(sub, 0, raw, sizeof raw, MF_BYPOSITION);
+    EXPECT_STREQ(raw, "R&&D.txt");
+    EXPECT_EQ(links.item(0).caption(), "R&D.txt");
+}
+
+TEST_F(MenuPeerTest, ReducingSubmenu_LeavesOutLeadingDoubledAndTrailingSeparators) {
+    struct Case {
+        Texts model;
+        Texts shownReduced;
+    };
+    const Case cases[] = {
+        {{"a.lnk", "-", "b.lnk", "-"}, {"a.lnk", "-", "b.lnk"}},
+        {{"-", "a.lnk", "-", "-", "b.lnk", "-", "-"}, {"a.lnk", "-", "b.lnk"}},
+        {{"-", "-"}, {}},
+        {{}, {}},
+    };
+    win32::MenuPeer reducing(menu, app, false);
+    reducing.setReduceSeparators(true);
+    for (const Case& c : cases) {
+        fill(links, c.model);
+        EXPECT_EQ(shown(reducing.submenuOf(links)), c.shownReduced);
+    }
+    // Without reduction every separator shows.
+    ui::Menu plain{"MainMenu1"};
+    ui::MenuItem& box = plain.items().add(std::make_unique<ui::MenuItem>("box", "box"));
+    win32::MenuPeer plainPeer(plain, app, false);
+    fill(box, {"a.txt", "-", "b.txt", "-"});
+    EXPECT_EQ(shown(plainPeer.submenuOf(box)), (Texts{"a.txt", "-", "b.txt", "-"}));
+}
+
+TEST_F(MenuPeerTest, ReducingSubmenu_StaysInStepThroughRemovalsAndHiding) {
+    win32::MenuPeer peer(menu, app, false);
+    fill(links, {"a.lnk", "-", "b.lnk", "-", "c.lnk", "-"});
+    peer.setReduceSeparators(true);
+    HMENU sub = peer.submenuOf(links);
+    EXPECT_EQ(shown(sub), (Texts{"a.lnk", "-", "b.lnk", "-", "c.lnk"}));
+    links.item(2).setVisible(false);
+    EXPECT_EQ(shown(sub), (Texts{"a.lnk", "-", "c.lnk"}));
+    links.remove(4);  // c.lnk
+    EXPECT_EQ(shown(sub), (Texts{"a.lnk"}));
+    links.item(2).setVisible(true);
+    EXPECT_EQ(shown(sub), (Texts{"a.lnk", "-", "b.lnk"}));
+    add(links, "d.lnk");
+    EXPECT_EQ(shown(sub), (Texts{"a.lnk", "-", "b.lnk", "-", "d.lnk"}));
+    links.remove(0);
+    EXPECT_EQ(shown(sub), (Texts{"b.lnk", "-", "d.lnk"}));
+    // Every item shown still runs its own click.
+    for (int pos = 0; pos < GetMenuItemCount(sub); ++pos) {
+        if (shown(sub)[static_cast<size_t>(pos)] == "-") continue;
+        clicked.clear();
+        EXPECT_TRUE(peer.command(GetMenuItemID(sub, pos)));
+        EXPECT_EQ(clicked, shown(sub)[static_cast<size_t>(pos)]);
+    }
 }
 
 }  // namespace
