@@ -110,7 +110,8 @@ protected:
         folder = std::string(temp, length) + "快捷方式" + std::to_string(GetCurrentProcessId());
         ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << GetLastError();
         target = folder + "\\程序.exe";
-        HANDLE file = CreateFileA(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file =
+            CreateFileA(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(file, INVALID_HANDLE_VALUE);
         CloseHandle(file);
     }

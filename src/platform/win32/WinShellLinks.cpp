@@ -40,7 +40,8 @@ using ComPtr = std::unique_ptr<T, Released<T>>;
 
 class WinShellLink : public ShellLink {
 public:
-    WinShellLink(ComPtr<IShellLinkA> link, ComPtr<IPersistFile> file) : link_(std::move(link)), file_(std::move(file)) {}
+    WinShellLink(ComPtr<IShellLinkA> link, ComPtr<IPersistFile> file)
+        : link_(std::move(link)), file_(std::move(file)) {}
 
     // The path reaches IPersistFile as UTF-16, converted from the ANSI code page the program
     // holds it in.
