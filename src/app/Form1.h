@@ -213,6 +213,8 @@ private:
     void showMessage(const std::string& text);
     // A message box with its own caption.
     int messageBox(const std::string& text, const std::string& caption, unsigned flags, BoxOwner owner);
+    // shell/ViewOptions.cpp: makes open Explorer windows and the desktop show a changed option.
+    void refreshShellViews(WindowHandle previouslyActive);
 
     Platform& platform_;
 };

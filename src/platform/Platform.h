@@ -1,7 +1,10 @@
 #pragma once
+#include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
+#include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "platform/ShellLinks.h"
 #include "platform/Sound.h"
 #include "platform/SystemInfo.h"
 
@@ -14,6 +17,9 @@ struct Platform {
     Dialogs& dialogs;
     SystemInfo& system;
     Shell& shell;
+    Registry& registry;
+    Desktop& desktop;
+    ShellLinks& links;
 };
 
 }  // namespace tesvar

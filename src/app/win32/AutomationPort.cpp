@@ -70,7 +70,7 @@ std::string menuItemJson(const MenuPeer& peer, const ui::MenuItem& item) {
         info.cch = sizeof buf - 1;
         if (GetMenuItemInfoA(parent, static_cast<UINT>(pos), TRUE, &info)) {
             separator = (info.fType & MFT_SEPARATOR) != 0;
-            caption = separator ? "-" : std::string(buf);
+            caption = separator ? "-" : shownMenuText(buf);
             checked = (info.fState & MFS_CHECKED) != 0;
             enabled = (info.fState & MFS_GRAYED) == 0;
         }

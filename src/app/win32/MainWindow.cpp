@@ -39,6 +39,7 @@ bool MainWindow::create() {
     if (!formPeer_.create("TForm1", icon_, &mainMenu_)) return false;
     formPeer_.addPopup(&popup1_);
     formPeer_.addPopup(&popup2_);
+    popup2_.setReduceSeparators(true);
     formPeer_.addToolBar(&toolBar_);
 
     HWND main = formPeer_.hwnd();

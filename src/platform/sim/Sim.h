@@ -3,7 +3,10 @@
 
 #include "platform/Platform.h"
 #include "platform/sim/SimPlatform.h"
+#include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimShell.h"
+#include "platform/sim/SimShellLinks.h"
 
 namespace tesvar::sim {
 
@@ -13,7 +16,10 @@ struct Sim {
     SimDialogs dialogs;
     SimSystemInfo system;
     SimShell shell;
-    Platform platform{files, sound, dialogs, system, shell};
+    SimRegistry registry;
+    SimDesktop desktop;
+    SimShellLinks links;
+    Platform platform{files, sound, dialogs, system, shell, registry, desktop, links};
 };
 
 }  // namespace tesvar::sim

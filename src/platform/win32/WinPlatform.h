@@ -10,7 +10,10 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/win32/WinDesktop.h"
+#include "platform/win32/WinRegistry.h"
 #include "platform/win32/WinShell.h"
+#include "platform/win32/WinShellLinks.h"
 
 namespace tesvar::win32 {
 
@@ -65,7 +68,10 @@ struct WinPlatform {
     WinDialogs dialogs;
     WinSystemInfo system;
     WinShell shell;
-    Platform platform{files, sound, dialogs, system, shell};
+    WinRegistry registry;
+    WinDesktop desktop;
+    WinShellLinks links;
+    Platform platform{files, sound, dialogs, system, shell, registry, desktop, links};
 };
 
 }  // namespace tesvar::win32

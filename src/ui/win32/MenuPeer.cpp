@@ -30,6 +30,27 @@ IdPool& ids() {
 
 }  // namespace
 
+// Captions are shown as they are: the program never marks accelerators, so an "&" in a file
+// name must not turn the next character into one.
+std::string menuText(const std::string& caption) {
+    std::string text;
+    text.reserve(caption.size());
+    for (char c : caption) {
+        text += c;
+        if (c == '&') text += '&';
+    }
+    return text;
+}
+
+std::string shownMenuText(const std::string& text) {
+    std::string shown;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        shown += text[i];
+    }
+    return shown;
+}
+
 MenuPeer::MenuPeer(ui::Menu& menu, ui::Application& app, bool bar)
     : menu_(menu), app_(app), root_(bar ? CreateMenu() : CreatePopupMenu()) {
     ui::MenuItem& top = menu_.items();
@@ -52,11 +73,70 @@ HMENU MenuPeer::submenuOf(const ui::MenuItem& item) const {
     return it == entries_.end() ? nullptr : it->second.sub;
 }
 
+// The items before it that are in the HMENU: invisible items and reduced separators are not.
 int MenuPeer::visiblePosition(const ui::MenuItem& parent, int index) const {
     int pos = 0;
     for (int i = 0; i < index; ++i)
-        if (parent.item(i).visible()) ++pos;
+        if (present(parent.item(i))) ++pos;
     return pos;
+}
+
+bool MenuPeer::reduces(const ui::MenuItem& parent) const { return reduceSeparators_ && parent.parent() != nullptr; }
+
+// Which children belong in the HMENU. In a reducing submenu a separator is left out when no
+// entry stands before it, when it follows another separator, or when no entry follows it.
+std::vector<bool> MenuPeer::wantedChildren(const ui::MenuItem& parent, int skip) const {
+    const int n = parent.count();
+    std::vector<bool> wanted(static_cast<size_t>(n), false);
+    auto shown = [&](int i) { return i != skip && parent.item(i).visible(); };
+    if (!reduces(parent)) {
+        for (int i = 0; i < n; ++i) wanted[i] = shown(i);
+        return wanted;
+    }
+    int lastEntry = -1;
+    for (int i = 0; i < n; ++i)
+        if (shown(i) && !parent.item(i).isSeparator()) lastEntry = i;
+    bool afterEntry = false;
+    for (int i = 0; i < n; ++i) {
+        if (!shown(i)) continue;
+        if (!parent.item(i).isSeparator()) {
+            wanted[i] = true;
+            afterEntry = true;
+        } else if (afterEntry && i < lastEntry) {
+            wanted[i] = true;
+            afterEntry = false;
+        }
+    }
+    return wanted;
+}
+
+bool MenuPeer::wanted(const ui::MenuItem& parent, int index) const {
+    if (!reduces(parent)) return parent.item(index).visible();
+    return wantedChildren(parent, -1)[static_cast<size_t>(index)];
+}
+
+// Puts in and takes out the children of a reducing submenu so that the HMENU holds exactly the
+// wanted ones; `skip` is a child about to leave the model.
+void MenuPeer::syncChildren(ui::MenuItem& parent, int skip) {
+    if (!reduces(parent) || !present(parent)) return;
+    const std::vector<bool> want = wantedChildren(parent, skip);
+    for (int i = 0; i < parent.count(); ++i) {
+        ui::MenuItem& child = parent.item(i);
+        if (present(child) && (!want[i] || i == skip)) {
+            DeleteMenu(submenuOf(parent), static_cast<UINT>(visiblePosition(parent, i)), MF_BYPOSITION);
+            dropEntry(child);
+        } else if (!present(child) && want[i]) {
+            addEntry(parent, i);
+        }
+    }
+}
+
+void MenuPeer::setReduceSeparators(bool on) {
+    reduceSeparators_ = on;
+    std::vector<ui::MenuItem*> submenus;
+    for (auto& [item, entry] : entries_)
+        if (entry.sub) submenus.push_back(const_cast<ui::MenuItem*>(item));
+    for (ui::MenuItem* submenu : submenus) syncChildren(*submenu);
 }
 
 int MenuPeer::positionOf(const ui::MenuItem& item) const {
@@ -64,23 +144,25 @@ int MenuPeer::positionOf(const ui::MenuItem& item) const {
     return visiblePosition(*item.parent(), item.menuIndex());
 }
 
-void MenuPeer::fillInfo(ui::MenuItem& item, MENUITEMINFOA& info, UINT mask) {
+void MenuPeer::fillInfo(ui::MenuItem& item, MENUITEMINFOA& info, UINT mask, std::string& text) {
     info = MENUITEMINFOA{};
     info.cbSize = sizeof(info);
     info.fMask = mask;
     info.fType = item.isSeparator() ? MFT_SEPARATOR : MFT_STRING;
     info.fState = (item.checked() ? MFS_CHECKED : 0u) | (item.enabled() ? 0u : MFS_GRAYED);
-    info.dwTypeData = item.isSeparator() ? nullptr : const_cast<char*>(item.caption().c_str());
+    text = menuText(item.caption());
+    info.dwTypeData = item.isSeparator() ? nullptr : &text[0];
 }
 
 void MenuPeer::addEntry(ui::MenuItem& parent, int index) {
     ui::MenuItem& item = parent.item(index);
-    if (!item.visible()) return;
+    if (!wanted(parent, index)) return;
     HMENU into = submenuOf(parent);
     if (!into) return;
     Entry entry{ids().take(), item.count() > 0 ? CreatePopupMenu() : nullptr};
     MENUITEMINFOA info;
-    fillInfo(item, info, MIIM_TYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU);
+    std::string text;
+    fillInfo(item, info, MIIM_TYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU, text);
     info.wID = entry.id;
     info.hSubMenu = entry.sub;
     InsertMenuItemA(into, static_cast<UINT>(visiblePosition(parent, index)), TRUE, &info);
@@ -114,6 +196,8 @@ void MenuPeer::rebuildEntry(ui::MenuItem& item) {
 void MenuPeer::inserted(ui::MenuItem& parent, int index) {
     if (parent.parent() && present(parent) && !submenuOf(parent)) {
         rebuildEntry(parent);  // its first child turns the item into a submenu
+    } else if (reduces(parent)) {
+        syncChildren(parent);
     } else {
         addEntry(parent, index);
     }
@@ -121,6 +205,11 @@ void MenuPeer::inserted(ui::MenuItem& parent, int index) {
 }
 
 void MenuPeer::removing(ui::MenuItem& parent, int index) {
+    if (reduces(parent)) {
+        syncChildren(parent, index);
+        redrawBar();
+        return;
+    }
     ui::MenuItem& item = parent.item(index);
     if (!present(item)) return;
     DeleteMenu(submenuOf(parent), static_cast<UINT>(visiblePosition(parent, index)), MF_BYPOSITION);
@@ -130,12 +219,18 @@ void MenuPeer::removing(ui::MenuItem& parent, int index) {
 
 void MenuPeer::changed(ui::MenuItem& item) {
     if (!item.parent()) return;
-    if (present(item) != item.visible()) {
-        rebuildEntry(item);
+    ui::MenuItem& parent = *item.parent();
+    if (present(item) != wanted(parent, item.menuIndex())) {
+        if (reduces(parent))
+            syncChildren(parent);
+        else
+            rebuildEntry(item);
     } else if (present(item)) {
         MENUITEMINFOA info;
-        fillInfo(item, info, MIIM_TYPE | MIIM_STATE);
-        SetMenuItemInfoA(submenuOf(*item.parent()), static_cast<UINT>(positionOf(item)), TRUE, &info);
+        std::string text;
+        fillInfo(item, info, MIIM_TYPE | MIIM_STATE, text);
+        SetMenuItemInfoA(submenuOf(parent), static_cast<UINT>(positionOf(item)), TRUE, &info);
+        if (reduces(parent)) syncChildren(parent);  // a caption may have turned into "-" or back
     }
     redrawBar();
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -12,6 +13,11 @@
 #include "ui/Menu.h"
 
 namespace tesvar::win32 {
+
+// A caption as an HMENU string: every "&" doubled, so it shows as itself.
+std::string menuText(const std::string& caption);
+// The text Windows shows for an HMENU string: "&&" shows "&", a single "&" shows nothing.
+std::string shownMenuText(const std::string& text);
 
 class MenuPeer : public ui::MenuPeer {
 public:
@@ -29,6 +35,9 @@ public:
     // Shows the popup at a screen point for the owner window and returns when it closes.
     void track(HWND owner, POINT pt);
     bool hasVisibleItems() const;
+    // Leaves redundant separators out of the submenus (not the top level): leading ones,
+    // doubled ones and trailing ones, as a tray menu shows them.
+    void setReduceSeparators(bool on);
 
     // For reading the real menu back: the HMENU an item's children live in (the root's
     // for the root), null when the item is not in the HMENU.
@@ -47,16 +56,21 @@ private:
     };
     bool present(const ui::MenuItem& item) const;
     int visiblePosition(const ui::MenuItem& parent, int index) const;
+    bool reduces(const ui::MenuItem& parent) const;
+    std::vector<bool> wantedChildren(const ui::MenuItem& parent, int skip) const;
+    bool wanted(const ui::MenuItem& parent, int index) const;
+    void syncChildren(ui::MenuItem& parent, int skip = -1);
     void addEntry(ui::MenuItem& parent, int index);
     void dropEntry(ui::MenuItem& item);
     void rebuildEntry(ui::MenuItem& item);
-    void fillInfo(ui::MenuItem& item, MENUITEMINFOA& info, UINT mask);
+    void fillInfo(ui::MenuItem& item, MENUITEMINFOA& info, UINT mask, std::string& text);
     void redrawBar();
 
     ui::Menu& menu_;
     ui::Application& app_;
     HMENU root_;
     HWND barOwner_ = nullptr;
+    bool reduceSeparators_ = false;
     std::unordered_map<const ui::MenuItem*, Entry> entries_;
     std::unordered_map<UINT, ui::MenuItem*> byId_;
 };
