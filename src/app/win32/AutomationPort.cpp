@@ -157,7 +157,8 @@ std::string MainWindow::stateJson() {
 
 std::string MainWindow::answer(const std::string& request) {
     const std::string req = utf8ToAnsi(request);
-    if (req == "state") return stateJson();
+    // A read waits until the actions accepted before it have run.
+    if (req == "state") return actions_.empty() ? stateJson() : "busy";
     const std::vector<std::string> w = words(req);
     if (w.empty()) return "error: empty request";
     int a = 0, b = 0;
