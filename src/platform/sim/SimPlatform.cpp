@@ -1,5 +1,7 @@
 #include "platform/sim/SimPlatform.h"
 
+#include <cstdio>
+
 #include "platform/Errors.h"
 
 namespace tesvar::sim {
@@ -104,6 +106,9 @@ std::string SimFileSystem::readFile(const std::string& path) {
     return it->second.bytes;
 }
 
+// As the real layer does: the bytes go into a new temporary file beside the target, which
+// then replaces the target. A failure on the way removes the temporary and leaves the target
+// as it was; while the write runs, both files exist side by side.
 void SimFileSystem::writeFile(const std::string& path, const std::string& bytes) {
     const std::string abs = absolute(path);
     const std::string key = pathKey(abs);
@@ -111,13 +116,30 @@ void SimFileSystem::writeFile(const std::string& path, const std::string& bytes)
     if (!directoryExists(parentOf(abs))) throw FileError(kPathNotFound);
     if (directoryExists(abs)) throw FileError(5);
     writes.push_back(abs);
-    // The temporary file takes the bytes first; a failure while writing it leaves the
-    // target as it was and the temporary gone.
-    if (failWriteCode && failWriteAfter <= bytes.size()) {
+    std::string temporary;
+    do {
+        char name[24];
+        std::snprintf(name, sizeof name, "\\tsv%X.tmp", nextTemporary_++ & 0xFFFFu);
+        temporary = parentOf(abs) + name;
+    } while (files_.count(pathKey(temporary)) != 0);
+    temporaries.push_back(temporary);
+    const auto fail = [&](int code) {
+        remove(temporary);
+        throw FileError(code);
+    };
+    if (failWriteCode) {
         const int code = failWriteCode;
         failWriteCode = 0;
-        throw FileError(code);
+        putFile(temporary, bytes.substr(0, failWriteAfter < bytes.size() ? failWriteAfter : bytes.size()));
+        fail(code);
     }
+    putFile(temporary, bytes);
+    if (failReplaceCode) {
+        const int code = failReplaceCode;
+        failReplaceCode = 0;
+        fail(code);
+    }
+    remove(temporary);
     if (!files_.count(key)) order_.push_back(key);
     files_[key] = Entry{abs, bytes};
 }

@@ -43,11 +43,16 @@ public:
     // Files that open but whose reading fails with the given code.
     std::map<std::string, int> failRead;
     // When set, the next write fails with this code once it has written this many bytes
-    // of its temporary file.
+    // of its temporary file (a count at or past the end fails it at the flush).
     int failWriteCode = 0;
     size_t failWriteAfter = 0;
+    // When set, the next write fails with this code when its complete temporary file is to
+    // replace the target (a target locked by another program, say).
+    int failReplaceCode = 0;
     // Paths written, in order.
     std::vector<std::string> writes;
+    // The temporary files the writes went through, in order (each beside its target).
+    std::vector<std::string> temporaries;
 
 private:
     std::string absolute(const std::string& path) const;
@@ -58,6 +63,7 @@ private:
     std::map<std::string, Entry> files_;
     std::map<std::string, std::string> dirs_;
     std::vector<std::string> order_;  // keys in creation order: the directory order
+    unsigned nextTemporary_ = 1;
 };
 
 class SimSound : public Sound {
