@@ -54,6 +54,7 @@ private:
 class WinSystemInfo : public SystemInfo {
 public:
     ScreenSize screenSize() override;
+    WindowsVersion windowsVersion() override;
     bool isLeadByte(unsigned char byte) override;
     int compareText(const std::string& a, const std::string& b) override;
 };
