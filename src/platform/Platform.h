@@ -2,6 +2,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
+#include "platform/Skin.h"
 #include "platform/Sound.h"
 #include "platform/SystemInfo.h"
 
@@ -14,6 +15,7 @@ struct Platform {
     Dialogs& dialogs;
     SystemInfo& system;
     Shell& shell;
+    Skin& skin;
 };
 
 }  // namespace tesvar

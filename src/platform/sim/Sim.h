@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "platform/sim/SimPlatform.h"
 #include "platform/sim/SimShell.h"
+#include "platform/sim/SimSkin.h"
 
 namespace tesvar::sim {
 
@@ -13,7 +14,8 @@ struct Sim {
     SimDialogs dialogs;
     SimSystemInfo system;
     SimShell shell;
-    Platform platform{files, sound, dialogs, system, shell};
+    SimSkin skin{files};
+    Platform platform{files, sound, dialogs, system, shell, skin};
 };
 
 }  // namespace tesvar::sim

@@ -11,6 +11,7 @@
 
 #include "platform/Platform.h"
 #include "platform/win32/WinShell.h"
+#include "platform/win32/WinSkin.h"
 
 namespace tesvar::win32 {
 
@@ -66,7 +67,8 @@ struct WinPlatform {
     WinDialogs dialogs;
     WinSystemInfo system;
     WinShell shell;
-    Platform platform{files, sound, dialogs, system, shell};
+    WinSkin skin{files};
+    Platform platform{files, sound, dialogs, system, shell, skin};
 };
 
 }  // namespace tesvar::win32

@@ -161,8 +161,13 @@ bool ListBoxPeer::onDrawItem(DRAWITEMSTRUCT& dis) {
     box.right = box.left + checkBoxWidth();
     RECT text = dis.rcItem;
     text.left = box.right;
-    FillRect(dc, &box, GetSysColorBrush(COLOR_WINDOW));
-    FillRect(dc, &text, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    // The rows take the background the parent gives the list, as the list's empty part does
+    // (the window's colour unless a skin answers otherwise).
+    auto back = reinterpret_cast<HBRUSH>(
+        SendMessageA(GetParent(hwnd_), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd_)));
+    if (!back) back = GetSysColorBrush(COLOR_WINDOW);
+    FillRect(dc, &box, back);
+    FillRect(dc, &text, selected ? GetSysColorBrush(COLOR_HIGHLIGHT) : back);
     RECT mark = box;
     InflateRect(&mark, -3, -3);
     DrawFrameControl(dc, &mark, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | (list_.checked(index) ? DFCS_CHECKED : 0));
