@@ -203,6 +203,11 @@ private:
     void showMessage(const std::string& text);
     // A message box with its own caption.
     int messageBox(const std::string& text, const std::string& caption, unsigned flags, BoxOwner owner);
+    // app/Geometry.cpp: the layout rule for the current window size; the list font's name,
+    // size and colour into FontDialog1; FontDialog1's whole font onto the list.
+    void layOutToWindow();
+    void presetFontDialog();
+    void applyDialogFontToList();
 
     Platform& platform_;
 };

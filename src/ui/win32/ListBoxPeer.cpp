@@ -12,6 +12,7 @@ ListBoxPeer::~ListBoxPeer() {
 }
 
 void ListBoxPeer::create(HWND parent) {
+    designedItemHeight_ = list_.itemHeight();
     ChildPeer::create("LISTBOX",
                       LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
                           WS_HSCROLL | WS_TABSTOP,
@@ -75,14 +76,16 @@ void ListBoxPeer::topIndexChanged() {
 void ListBoxPeer::changed(ui::Change what) {
     ChildPeer::changed(what);
     if (what == ui::Change::Font && hwnd_) {
-        // Rows grow with a larger font so a big font is never cut off.
+        // Rows grow with a larger font so a big font is never cut off, and shrink back with a
+        // smaller one, never below the designed height.
         HDC dc = GetDC(hwnd_);
         HGDIOBJ old = SelectObject(dc, font_.get());
         TEXTMETRICA tm;
         GetTextMetricsA(dc, &tm);
         SelectObject(dc, old);
         ReleaseDC(hwnd_, dc);
-        const int h = tm.tmHeight + 4 > list_.itemHeight() ? tm.tmHeight + 4 : list_.itemHeight();
+        const int minimum = designedItemHeight_ > 0 ? designedItemHeight_ : list_.itemHeight();
+        const int h = tm.tmHeight + 4 > minimum ? tm.tmHeight + 4 : minimum;
         SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, h);
         list_.setItemHeight(h);
         InvalidateRect(hwnd_, nullptr, TRUE);
