@@ -82,6 +82,7 @@ void TForm1::layOutDesign() {
     CnTrayIcon1.setHint("Tesvar");
     CnTrayIcon1.setPopupMenu(&PopupMenu2);
     CnTrayIcon1.onClick = [this] { CnTrayIcon1Click(); };
+    CnTrayIcon1.onAutoHide = [this] { HideToTray(); };
 
     onShow = [this] { FormShow(); };
     onClose = [this] { FormClose(); };
