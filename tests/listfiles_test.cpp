@@ -291,7 +291,8 @@ TEST_F(ListFilesTest, Close_WithoutSampleFolderEndsWithNothingToSave) {
     EXPECT_TRUE(entries().empty());
     app.dispatch([&] { form->close(); });
     EXPECT_TRUE(app.terminated());
-    EXPECT_TRUE(sim.files.writes.empty());
+    // Only the settings file is written, no list file.
+    EXPECT_EQ(sim.files.writes, std::vector<std::string>{"D:\\empty\\set"});
 }
 
 TEST_F(ListFilesTest, Close_WithEntriesAndAFailingSaveStaysOpen) {

@@ -74,10 +74,15 @@ void TForm1::layOutDesign() {
     SaveDialog1.filter = "txt";
     SaveDialog1.defaultExt = "txt";
     SaveDialog1.initialDir = "c:\\";
+    // The font dialog's own font until the settings or the user set one.
+    FontDialog1.font.name = "MS Sans Serif";
+    FontDialog1.font.size = 8;
+    FontDialog1.font.color = ui::kClWindowText;
 
     CnTrayIcon1.setHint("Tesvar");
     CnTrayIcon1.setPopupMenu(&PopupMenu2);
     CnTrayIcon1.onClick = [this] { CnTrayIcon1Click(); };
+    CnTrayIcon1.onAutoHide = [this] { HideToTray(); };
 
     onShow = [this] { FormShow(); };
     onClose = [this] { FormClose(); };

@@ -215,6 +215,11 @@ private:
     int messageBox(const std::string& text, const std::string& caption, unsigned flags, BoxOwner owner);
     // shell/ViewOptions.cpp: makes open Explorer windows and the desktop show a changed option.
     void refreshShellViews(WindowHandle previouslyActive);
+    // app/Geometry.cpp: the layout rule for the current window size; the list font's name,
+    // size and colour into FontDialog1; FontDialog1's whole font onto the list.
+    void layOutToWindow();
+    void presetFontDialog();
+    void applyDialogFontToList();
 
     Platform& platform_;
 };

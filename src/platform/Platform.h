@@ -5,6 +5,7 @@
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/ShellLinks.h"
+#include "platform/Skin.h"
 #include "platform/Sound.h"
 #include "platform/SystemInfo.h"
 
@@ -20,6 +21,7 @@ struct Platform {
     Registry& registry;
     Desktop& desktop;
     ShellLinks& links;
+    Skin& skin;
 };
 
 }  // namespace tesvar

@@ -8,10 +8,19 @@ struct ScreenSize {
     int height = 0;
 };
 
+// What the system's version query reports: platform id (0 Win32s, 1 the Windows 95 family,
+// 2 the NT family), major and minor version.
+struct WindowsVersion {
+    unsigned long platformId = 0;
+    unsigned long major = 0;
+    unsigned long minor = 0;
+};
+
 class SystemInfo {
 public:
     virtual ~SystemInfo() = default;
     virtual ScreenSize screenSize() = 0;
+    virtual WindowsVersion windowsVersion() = 0;
     // True when the byte starts a two-byte character in the ANSI code page.
     virtual bool isLeadByte(unsigned char byte) = 0;
     // Orders two texts as the system's sorted list box does, letter case ignored:

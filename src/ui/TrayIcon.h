@@ -36,6 +36,16 @@ public:
     }
     Notify onClick;
 
+    // A minimise command reached the application (the window's minimise button or its system
+    // menu). With AutoHide and Active it hides the program to the tray through OnAutoHide and
+    // answers true: the minimise has then been done. The program's own minimise is no command.
+    bool minimizeCommand() {
+        if (!autoHide_ || !active_ || !onAutoHide) return false;
+        onAutoHide();
+        return true;
+    }
+    Notify onAutoHide;
+
     void attachPeer(TrayPeer* p) { peer_ = p; }
 
 private:

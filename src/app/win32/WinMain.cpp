@@ -27,6 +27,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         platform.dialogs.setMainWindow(window.hwnd());
         platform.shell.setMainWindow(window.hwnd());
         platform.desktop.setMainWindow(window.hwnd());
+        platform.skin.setMainWindow(window.hwnd());
         if (!app.terminated()) {
             app.dispatch([&form] { form.show(); });
             MSG msg;

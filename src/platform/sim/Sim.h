@@ -7,6 +7,7 @@
 #include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimShell.h"
 #include "platform/sim/SimShellLinks.h"
+#include "platform/sim/SimSkin.h"
 
 namespace tesvar::sim {
 
@@ -19,7 +20,8 @@ struct Sim {
     SimRegistry registry;
     SimDesktop desktop;
     SimShellLinks links;
-    Platform platform{files, sound, dialogs, system, shell, registry, desktop, links};
+    SimSkin skin{files};
+    Platform platform{files, sound, dialogs, system, shell, registry, desktop, links, skin};
 };
 
 }  // namespace tesvar::sim

@@ -118,11 +118,13 @@ private:
 class SimSystemInfo : public SystemInfo {
 public:
     ScreenSize screenSize() override { return screen; }
+    WindowsVersion windowsVersion() override { return version; }
     // The GBK rule: 0x81..0xFE start a two-byte character.
     bool isLeadByte(unsigned char byte) override { return byte >= 0x81 && byte <= 0xFE; }
     // Bytes compared with ASCII letters folded to lower case.
     int compareText(const std::string& a, const std::string& b) override;
     ScreenSize screen{800, 600};
+    WindowsVersion version{2, 5, 1};
 };
 
 }  // namespace tesvar::sim

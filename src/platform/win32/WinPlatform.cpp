@@ -56,6 +56,15 @@ int WinDialogs::messageBox(const MessageBoxRequest& request) {
 
 ScreenSize WinSystemInfo::screenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
+// The plain structure (not the EX one), which every Windows version fills. Should the query
+// fail, the zeroed answer names the oldest platform rather than guessing a newer one.
+WindowsVersion WinSystemInfo::windowsVersion() {
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    if (!GetVersionExA(&info)) return {};
+    return {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion};
+}
+
 // Asks the system's ANSI code page, so the caption rule follows whatever code page the
 // program runs in (936 for its users: 0x81..0xFE).
 bool WinSystemInfo::isLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }

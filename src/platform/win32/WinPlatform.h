@@ -14,6 +14,7 @@
 #include "platform/win32/WinRegistry.h"
 #include "platform/win32/WinShell.h"
 #include "platform/win32/WinShellLinks.h"
+#include "platform/win32/WinSkin.h"
 
 namespace tesvar::win32 {
 
@@ -57,6 +58,7 @@ private:
 class WinSystemInfo : public SystemInfo {
 public:
     ScreenSize screenSize() override;
+    WindowsVersion windowsVersion() override;
     bool isLeadByte(unsigned char byte) override;
     int compareText(const std::string& a, const std::string& b) override;
 };
@@ -71,7 +73,8 @@ struct WinPlatform {
     WinRegistry registry;
     WinDesktop desktop;
     WinShellLinks links;
-    Platform platform{files, sound, dialogs, system, shell, registry, desktop, links};
+    WinSkin skin{files};
+    Platform platform{files, sound, dialogs, system, shell, registry, desktop, links, skin};
 };
 
 }  // namespace tesvar::win32

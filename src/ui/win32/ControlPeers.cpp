@@ -29,6 +29,8 @@ LRESULT CALLBACK panelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void PanelPeer::registerClass() {
     WNDCLASSA wc{};
+    // A panel's bevel runs along its edges, so a size change must repaint all of it.
+    wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = panelProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);

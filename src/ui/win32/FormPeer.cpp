@@ -44,7 +44,9 @@ void FormPeer::changed(ui::Change what) {
             break;
         }
         case ui::Change::Visible:
-            if (form_.visible()) {
+            // The form style comes with this change too, so only a real change of visibility
+            // shows or hides the window; the z-order is set every time.
+            if (form_.visible() && !IsWindowVisible(hwnd_)) {
                 if (!shownOnce_) {
                     // The window opens centred on the screen.
                     shownOnce_ = true;
@@ -55,7 +57,7 @@ void FormPeer::changed(ui::Change what) {
                                  (GetSystemMetrics(SM_CYSCREEN) - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
                 }
                 ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
-            } else {
+            } else if (!form_.visible() && IsWindowVisible(hwnd_)) {
                 ShowWindow(hwnd_, SW_HIDE);
             }
             SetWindowPos(hwnd_, form_.formStyle() == ui::FormStyle::StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0,

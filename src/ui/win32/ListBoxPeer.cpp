@@ -12,6 +12,7 @@ ListBoxPeer::~ListBoxPeer() {
 }
 
 void ListBoxPeer::create(HWND parent) {
+    designedItemHeight_ = list_.itemHeight();
     ChildPeer::create("LISTBOX",
                       LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
                           WS_HSCROLL | WS_TABSTOP,
@@ -75,14 +76,16 @@ void ListBoxPeer::topIndexChanged() {
 void ListBoxPeer::changed(ui::Change what) {
     ChildPeer::changed(what);
     if (what == ui::Change::Font && hwnd_) {
-        // Rows grow with a larger font so a big font is never cut off.
+        // Rows grow with a larger font so a big font is never cut off, and shrink back with a
+        // smaller one, never below the designed height.
         HDC dc = GetDC(hwnd_);
         HGDIOBJ old = SelectObject(dc, font_.get());
         TEXTMETRICA tm;
         GetTextMetricsA(dc, &tm);
         SelectObject(dc, old);
         ReleaseDC(hwnd_, dc);
-        const int h = tm.tmHeight + 4 > list_.itemHeight() ? tm.tmHeight + 4 : list_.itemHeight();
+        const int minimum = designedItemHeight_ > 0 ? designedItemHeight_ : list_.itemHeight();
+        const int h = tm.tmHeight + 4 > minimum ? tm.tmHeight + 4 : minimum;
         SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, h);
         list_.setItemHeight(h);
         InvalidateRect(hwnd_, nullptr, TRUE);
@@ -161,8 +164,13 @@ bool ListBoxPeer::onDrawItem(DRAWITEMSTRUCT& dis) {
     box.right = box.left + checkBoxWidth();
     RECT text = dis.rcItem;
     text.left = box.right;
-    FillRect(dc, &box, GetSysColorBrush(COLOR_WINDOW));
-    FillRect(dc, &text, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    // The rows take the background the parent gives the list, as the list's empty part does
+    // (the window's colour unless a skin answers otherwise).
+    auto back = reinterpret_cast<HBRUSH>(
+        SendMessageA(GetParent(hwnd_), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd_)));
+    if (!back) back = GetSysColorBrush(COLOR_WINDOW);
+    FillRect(dc, &box, back);
+    FillRect(dc, &text, selected ? GetSysColorBrush(COLOR_HIGHLIGHT) : back);
     RECT mark = box;
     InflateRect(&mark, -3, -3);
     DrawFrameControl(dc, &mark, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | (list_.checked(index) ? DFCS_CHECKED : 0));

@@ -40,6 +40,7 @@ private:
     ui::CheckListBox& list_;
     WNDPROC baseProc_ = nullptr;
     MenuPeer* contextMenu_ = nullptr;
+    int designedItemHeight_ = 0;
 };
 
 }  // namespace tesvar::win32

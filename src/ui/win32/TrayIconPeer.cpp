@@ -48,7 +48,14 @@ void TrayIconPeer::changed() {
     }
 }
 
-bool TrayIconPeer::handle(UINT msg, WPARAM, LPARAM lParam) {
+bool TrayIconPeer::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_MINIMIZE) {
+        // The minimise button or the system menu's entry. Hiding to the tray has already
+        // minimised the window; letting the command go on would show it again, minimised.
+        bool hidden = false;
+        app_.dispatch([this, &hidden] { hidden = model_.minimizeCommand(); });
+        return hidden;
+    }
     if (msg == taskbarCreated_) {
         // The shell restarted and forgot every icon.
         added_ = false;
@@ -71,8 +78,12 @@ bool TrayIconPeer::handle(UINT msg, WPARAM, LPARAM lParam) {
             if (middleDown_) app_.dispatch([this] { model_.leftClick(); });
             middleDown_ = false;
             break;
+        case WM_RBUTTONDOWN:
+            rightDown_ = true;
+            break;
         case WM_RBUTTONUP:
-            app_.dispatch([this] { model_.rightClick(); });
+            if (rightDown_) app_.dispatch([this] { model_.rightClick(); });
+            rightDown_ = false;
             break;
     }
     return true;

@@ -17,7 +17,8 @@ public:
     TrayIconPeer& operator=(const TrayIconPeer&) = delete;
 
     void changed() override;
-    // Handles the icon's callback message and the shell's TaskbarCreated broadcast.
+    // Handles the icon's callback message, the shell's TaskbarCreated broadcast and the main
+    // window's minimise command (hidden to the tray when AutoHide is on).
     bool handle(UINT msg, WPARAM wParam, LPARAM lParam);
     bool shown() const { return added_; }
 
@@ -32,6 +33,7 @@ private:
     bool added_ = false;
     bool leftDown_ = false;
     bool middleDown_ = false;
+    bool rightDown_ = false;
 };
 
 }  // namespace tesvar::win32
