@@ -77,7 +77,15 @@ void WinFileSystem::writeFile(const std::string& path, const std::string& bytes)
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
         throw FileError(5);
     char temp[MAX_PATH + 1] = {};
-    if (!GetTempFileNameA(folderOf(path).c_str(), "tsv", 0, temp)) raiseLastError();
+    const std::string folder = folderOf(path);
+    if (!GetTempFileNameA(folder.c_str(), "tsv", 0, temp)) {
+        // GetTempFileNameA reports a missing folder as ERROR_DIRECTORY (267); creating the
+        // file itself there fails with ERROR_PATH_NOT_FOUND, the code the user should see.
+        const DWORD folderAttributes = GetFileAttributesA(folder.c_str());
+        if (folderAttributes == INVALID_FILE_ATTRIBUTES || !(folderAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            throw FileError(3);
+        raiseLastError();
+    }
     try {
         FileHandle file(
             CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
