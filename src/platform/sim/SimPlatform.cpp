@@ -127,14 +127,15 @@ void SimFileSystem::writeFile(const std::string& path, const std::string& bytes)
         remove(temporary);
         throw FileError(code);
     };
-    if (failWriteCode) {
+    const bool mayFail = failOnlyPath.empty() || pathKey(absolute(failOnlyPath)) == key;
+    if (failWriteCode && mayFail) {
         const int code = failWriteCode;
         failWriteCode = 0;
         putFile(temporary, bytes.substr(0, failWriteAfter < bytes.size() ? failWriteAfter : bytes.size()));
         fail(code);
     }
     putFile(temporary, bytes);
-    if (failReplaceCode) {
+    if (failReplaceCode && mayFail) {
         const int code = failReplaceCode;
         failReplaceCode = 0;
         fail(code);

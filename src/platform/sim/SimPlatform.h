@@ -49,6 +49,8 @@ public:
     // When set, the next write fails with this code when its complete temporary file is to
     // replace the target (a target locked by another program, say).
     int failReplaceCode = 0;
+    // When set, the two failures above wait for a write to this path; other writes succeed.
+    std::string failOnlyPath;
     // Paths written, in order.
     std::vector<std::string> writes;
     // The temporary files the writes went through, in order (each beside its target).
