@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake make libgtest-dev libjpeg62-turbo-dev python3
+    clang libclang-rt-14-dev
     g++-mingw-w64-i686 nasm
     wine wine32:i386 wine64 fonts-wine fonts-wqy-microhei libxrender1:i386
     xvfb xdotool imagemagick

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Every level of Tesvar's tests, each closing with "LEVEL: N passed, M failed":
 #   host     the behaviour tests, native, through CTest (build/host)
+#   asan     the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer (build/asan)
+#   fuzz     the list-file and settings readers under libFuzzer, FUZZ_SECONDS (60) each (fuzz/run.sh)
 #   imports  tesvar.exe from the Windows build (build/win) imports only Windows' own DLLs
 #   wine     the platform tests, build/wintest/tests/*_wine_tests.exe under Wine
 #   e2e      tesvar.exe under Wine on a private Xvfb, driven by tesvar-drive.exe
@@ -46,6 +48,36 @@ if build build/host -DCMAKE_BUILD_TYPE=Debug; then
 else
     echo "host build failed"
     count host 0 1
+fi
+
+# --- asan ---------------------------------------------------------------------------------------
+# Any sanitizer report ends its test process with an error, so CTest counts it as a failure.
+sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+if build build/asan -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS=$sanitize" \
+    "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined"; then
+    ctest --test-dir build/asan --output-on-failure 2>&1 | tee build/asan-ctest.log
+    ctest_rc=${PIPESTATUS[0]}
+    summary=$(grep -E '[0-9]+ tests? failed out of [0-9]+' build/asan-ctest.log | tail -n 1)
+    if [[ $summary =~ ([0-9]+)\ tests?\ failed\ out\ of\ ([0-9]+) ]]; then
+        count asan $((BASH_REMATCH[2] - BASH_REMATCH[1])) "${BASH_REMATCH[1]}"
+    elif [ "$ctest_rc" = 0 ]; then
+        count asan 0 0
+    else
+        count asan 0 1
+    fi
+else
+    echo "sanitizer build failed"
+    count asan 0 1
+fi
+
+# --- fuzz ---------------------------------------------------------------------------------------
+bash fuzz/run.sh | tee build/fuzz.log
+summary=$(grep -E '^fuzz: [0-9]+ passed, [0-9]+ failed$' build/fuzz.log | tail -n 1)
+if [[ $summary =~ ^fuzz:\ ([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
+    total_passed=$((total_passed + BASH_REMATCH[1]))
+    total_failed=$((total_failed + BASH_REMATCH[2]))
+else
+    count fuzz 0 1
 fi
 
 # --- Windows builds -----------------------------------------------------------------------------
