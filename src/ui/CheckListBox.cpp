@@ -67,11 +67,7 @@ void CheckListBox::reorder(const std::vector<int>& order) {
         sorted.push_back(items_[from]);
     }
     sorted.swap(items_);
-    for (int row = 0; row < count(); ++row) {
-        if (!listPeer_) break;
-        if (items_[row].text != sorted[row].text) listPeer_->textChanged(row);
-        if (items_[row].checked != sorted[row].checked) listPeer_->checkChanged(row);
-    }
+    if (listPeer_) listPeer_->reordered();
 }
 
 unsigned long long CheckListBox::itemId(int index) const {

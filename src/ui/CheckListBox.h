@@ -17,6 +17,8 @@ public:
     virtual void checkChanged(int index) = 0;
     virtual void selectionChanged() = 0;
     virtual void topIndexChanged() = 0;
+    // The entries were put in a new order (texts and ticks moved; the selection follows).
+    virtual void reordered() = 0;
 };
 
 // The checkable list: entries with a tick mark each, single selection (-1 for none).

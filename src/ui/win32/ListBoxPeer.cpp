@@ -6,6 +6,11 @@
 
 namespace tesvar::win32 {
 
+namespace {
+// Posted to the list box itself: the changes of the current event are all made, draw them.
+constexpr UINT kRedrawDeferred = WM_APP + 7;
+}  // namespace
+
 ListBoxPeer::~ListBoxPeer() {
     list_.attachListPeer(nullptr);
     if (hwnd_ && baseProc_) SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(baseProc_));
@@ -22,55 +27,101 @@ void ListBoxPeer::create(HWND parent) {
     baseProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListBoxPeer::subclassProc)));
     list_.attachListPeer(this);
-    SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    send(WM_SETREDRAW, FALSE, 0);
     for (int i = 0; i < list_.count(); ++i) insertRow(i);
-    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    send(WM_SETREDRAW, TRUE, 0);
     selectionChanged();
 }
 
+// The model's changes go straight to the list box's own procedure. Sent, each message would
+// first pass the subclasses (the tooltip's and ours), which under Wine ask the server for
+// window properties at every message: a load of 3000 entries took seconds that way.
+LRESULT ListBoxPeer::send(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (!baseProc_) return SendMessageA(hwnd_, msg, wParam, lParam);
+    return CallWindowProcA(baseProc_, hwnd_, msg, wParam, lParam);
+}
+
+// A list box that may redraw repaints its scroll bar and rows at every insertion (under Wine
+// some milliseconds a row). So the first change of an event switches redrawing off, and a
+// message posted behind the event switches it on again once every change of the event is
+// made; the list then paints once.
+void ListBoxPeer::deferRedraw() {
+    if (redrawDeferred_) return;
+    redrawDeferred_ = true;
+    send(WM_SETREDRAW, FALSE, 0);
+    PostMessageA(hwnd_, kRedrawDeferred, 0, 0);
+}
+
+void ListBoxPeer::flushDeferredRedraw() {
+    if (!redrawDeferred_ || !hwnd_) return;
+    redrawDeferred_ = false;
+    send(WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 void ListBoxPeer::insertRow(int index) {
-    SendMessageA(hwnd_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(list_.text(index).c_str()));
-    SendMessageA(hwnd_, LB_SETITEMDATA, index, list_.checked(index) ? 1 : 0);
+    send(LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(list_.text(index).c_str()));
+    send(LB_SETITEMDATA, index, list_.checked(index) ? 1 : 0);
 }
 
 void ListBoxPeer::inserted(int index) {
-    if (hwnd_) insertRow(index);
+    if (!hwnd_) return;
+    deferRedraw();
+    insertRow(index);
 }
 
 void ListBoxPeer::removed(int index) {
-    if (hwnd_) SendMessageA(hwnd_, LB_DELETESTRING, index, 0);
+    if (!hwnd_) return;
+    deferRedraw();
+    send(LB_DELETESTRING, index, 0);
 }
 
 void ListBoxPeer::cleared() {
-    if (hwnd_) SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
+    if (!hwnd_) return;
+    deferRedraw();
+    send(LB_RESETCONTENT, 0, 0);
 }
 
 void ListBoxPeer::textChanged(int index) {
     if (!hwnd_) return;
+    deferRedraw();
     syncing_ = true;
-    SendMessageA(hwnd_, LB_DELETESTRING, index, 0);
+    send(LB_DELETESTRING, index, 0);
     insertRow(index);
-    SendMessageA(hwnd_, LB_SETCURSEL, list_.itemIndex(), 0);
+    send(LB_SETCURSEL, list_.itemIndex(), 0);
     syncing_ = false;
 }
 
 void ListBoxPeer::checkChanged(int index) {
     if (!hwnd_) return;
-    SendMessageA(hwnd_, LB_SETITEMDATA, index, list_.checked(index) ? 1 : 0);
+    send(LB_SETITEMDATA, index, list_.checked(index) ? 1 : 0);
     RECT r;
-    if (SendMessageA(hwnd_, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r)) != LB_ERR)
-        InvalidateRect(hwnd_, &r, FALSE);
+    if (send(LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r)) != LB_ERR) InvalidateRect(hwnd_, &r, FALSE);
 }
 
 void ListBoxPeer::selectionChanged() {
     if (!hwnd_) return;
     syncing_ = true;
-    SendMessageA(hwnd_, LB_SETCURSEL, list_.itemIndex(), 0);
+    send(LB_SETCURSEL, list_.itemIndex(), 0);
+    syncing_ = false;
+}
+
+// Refilled whole: changing the rows one by one in place moves every row behind each of them.
+void ListBoxPeer::reordered() {
+    if (!hwnd_) return;
+    deferRedraw();
+    syncing_ = true;
+    send(LB_RESETCONTENT, 0, 0);
+    for (int i = 0; i < list_.count(); ++i) insertRow(i);
+    send(LB_SETCURSEL, list_.itemIndex(), 0);
+    send(LB_SETTOPINDEX, list_.topIndex(), 0);
     syncing_ = false;
 }
 
 void ListBoxPeer::topIndexChanged() {
-    if (hwnd_ && !syncing_) SendMessageA(hwnd_, LB_SETTOPINDEX, list_.topIndex(), 0);
+    if (!hwnd_ || syncing_) return;
+    deferRedraw();
+    send(LB_SETTOPINDEX, list_.topIndex(), 0);
 }
 
 void ListBoxPeer::changed(ui::Change what) {
@@ -133,7 +184,11 @@ void ListBoxPeer::dragFrom(int x, int y) {
 // The user scrolls the real list; the model learns its first visible row before any event.
 void ListBoxPeer::syncTopIndex() {
     if (!hwnd_ || syncing_) return;
-    const int top = static_cast<int>(SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0));
+    // Asked of the list box's own procedure: sent, the message would come back through
+    // handle(), which reads the top row before anything else, again and again (Wine stops the
+    // recursion after 64 levels, slowing every message of the list down; Windows would
+    // overflow the stack).
+    const int top = static_cast<int>(send(LB_GETTOPINDEX, 0, 0));
     if (top != list_.topIndex()) {
         syncing_ = true;
         list_.setTopIndex(top);
@@ -201,6 +256,10 @@ LRESULT CALLBACK ListBoxPeer::subclassProc(HWND hwnd, UINT msg, WPARAM wParam, L
 }
 
 LRESULT ListBoxPeer::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == kRedrawDeferred) {
+        flushDeferredRedraw();
+        return 0;
+    }
     syncTopIndex();
     switch (msg) {
         case WM_LBUTTONDOWN: {

@@ -24,7 +24,12 @@ public:
     void checkChanged(int index) override;
     void selectionChanged() override;
     void topIndexChanged() override;
+    void reordered() override;
     void changed(ui::Change what) override;
+
+    // Paints the changes made since the last message at once, instead of when the list next
+    // reads its queue.
+    void flushDeferredRedraw();
 
     void onCommand(WORD code, WORD id) override;
     bool onDrawItem(DRAWITEMSTRUCT& dis) override;
@@ -36,11 +41,14 @@ private:
     void dragFrom(int x, int y);
     void syncTopIndex();
     void insertRow(int index);
+    LRESULT send(UINT msg, WPARAM wParam, LPARAM lParam);
+    void deferRedraw();
 
     ui::CheckListBox& list_;
     WNDPROC baseProc_ = nullptr;
     MenuPeer* contextMenu_ = nullptr;
     int designedItemHeight_ = 0;
+    bool redrawDeferred_ = false;
 };
 
 }  // namespace tesvar::win32
