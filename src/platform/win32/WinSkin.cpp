@@ -4,13 +4,23 @@
 
 #include <cstring>
 #include <exception>
+#include <unordered_map>
 
 namespace tesvar::win32 {
 
 namespace {
 
-const char kSkinProp[] = "TesvarSkin";
-const char kBaseProcProp[] = "TesvarSkinBase";
+// The skinned windows with their own procedures, kept in the process: window properties would
+// do, but under Wine every GetProp is a round trip to the server, and each message to a
+// skinned window needs the pair.
+struct Skinned {
+    WinSkin* skin;
+    WNDPROC base;
+};
+std::unordered_map<HWND, Skinned>& skinned() {
+    static std::unordered_map<HWND, Skinned> byWindow;
+    return byWindow;
+}
 const char kPanelClass[] = "TPanel";
 
 bool isClass(HWND hwnd, const char* name) {
@@ -100,10 +110,12 @@ BOOL CALLBACK WinSkin::skinChild(HWND hwnd, LPARAM self) {
 }
 
 void WinSkin::subclass(HWND hwnd) {
-    if (GetPropA(hwnd, kSkinProp)) return;
-    SetPropA(hwnd, kSkinProp, this);
-    const LONG_PTR base = SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WinSkin::subclassProc));
-    SetPropA(hwnd, kBaseProcProp, reinterpret_cast<HANDLE>(base));
+    if (skinned().count(hwnd)) return;
+    // Entered before the switch, so no message reaches subclassProc unknown.
+    Skinned& entry = skinned()[hwnd];
+    entry.skin = this;
+    entry.base = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WinSkin::subclassProc));
 }
 
 // Menus have no parent to ask; their background is a property of each HMENU.
@@ -117,14 +129,14 @@ void WinSkin::paintMenu(HMENU menu, bool withSubmenus) {
 }
 
 LRESULT CALLBACK WinSkin::subclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* skin = static_cast<WinSkin*>(GetPropA(hwnd, kSkinProp));
-    auto base = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kBaseProcProp));
-    if (!base) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    const auto it = skinned().find(hwnd);
+    if (it == skinned().end() || !it->second.base) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    WinSkin* skin = it->second.skin;
+    const WNDPROC base = it->second.base;
     if (msg == WM_NCDESTROY) {
         // The window goes: put its own procedure back before it handles its last message.
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(base));
-        RemovePropA(hwnd, kSkinProp);
-        RemovePropA(hwnd, kBaseProcProp);
+        skinned().erase(it);
         return CallWindowProcA(base, hwnd, msg, wParam, lParam);
     }
     LRESULT result = 0;

@@ -1,15 +1,22 @@
 #include "ui/win32/ChildPeer.h"
 
+#include <unordered_map>
+
 namespace tesvar::win32 {
 
 namespace {
-const char kPeerProp[] = "TesvarPeer";
+// Peers by window, kept in the process: a window property would do, but under Wine every
+// GetProp is a round trip to the server, and messages are routed by it many times a second.
+std::unordered_map<HWND, ChildPeer*>& peers() {
+    static std::unordered_map<HWND, ChildPeer*> byWindow;
+    return byWindow;
+}
 }
 
 ChildPeer::~ChildPeer() {
     model_.attachPeer(nullptr);
     if (hwnd_) {
-        RemovePropA(hwnd_, kPeerProp);
+        peers().erase(hwnd_);
         DestroyWindow(hwnd_);
     }
 }
@@ -19,12 +26,15 @@ void ChildPeer::create(const char* className, DWORD style, DWORD exStyle, HWND p
     hwnd_ = CreateWindowExA(exStyle, className, text, style | WS_CHILD | (model_.visible() ? WS_VISIBLE : 0),
                             b.left, b.top, b.width, b.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_) return;
-    SetPropA(hwnd_, kPeerProp, this);
+    peers()[hwnd_] = this;
     model_.attachPeer(this);
     if (!model_.font().name.empty()) changed(ui::Change::Font);
 }
 
-ChildPeer* ChildPeer::of(HWND hwnd) { return hwnd ? static_cast<ChildPeer*>(GetPropA(hwnd, kPeerProp)) : nullptr; }
+ChildPeer* ChildPeer::of(HWND hwnd) {
+    const auto it = peers().find(hwnd);
+    return it == peers().end() ? nullptr : it->second;
+}
 
 HFONT createFont(const ui::Font& f) {
     int height = -f.height;
