@@ -74,7 +74,17 @@ HMENU MenuPeer::submenuOf(const ui::MenuItem& item) const {
 }
 
 // The items before it that are in the HMENU: invisible items and reduced separators are not.
+// Counted from the nearer end (the HMENU holds exactly the items present): the tray mirror
+// grows and shrinks at its end, thousands of items at a time.
 int MenuPeer::visiblePosition(const ui::MenuItem& parent, int index) const {
+    const int count = parent.count();
+    HMENU menu = submenuOf(parent);
+    if (menu && index > count / 2) {
+        int after = 0;
+        for (int i = index; i < count; ++i)
+            if (present(parent.item(i))) ++after;
+        return GetMenuItemCount(menu) - after;
+    }
     int pos = 0;
     for (int i = 0; i < index; ++i)
         if (present(parent.item(i))) ++pos;
