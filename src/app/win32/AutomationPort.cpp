@@ -1,6 +1,7 @@
 // The automation port: other programs (the end-to-end tests among them) read the real
 // window's state and act as the user would, through WM_COPYDATA requests in UTF-8.
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -159,7 +160,10 @@ std::string MainWindow::answer(const std::string& request) {
     const std::string req = utf8ToAnsi(request);
     // A read waits until the actions accepted before it have run.
     if (req == "state") return actions_.empty() ? stateJson() : "busy";
-    const std::vector<std::string> w = words(req);
+    if (req == "timing") return actions_.empty() ? timingJson() : "busy";
+    std::vector<std::string> w = words(req);
+    // "time ACTION" is the action itself, timed when it runs.
+    if (!w.empty() && w[0] == "time") w.erase(w.begin());
     if (w.empty()) return "error: empty request";
     int a = 0, b = 0;
     bool valid = false;
@@ -200,10 +204,43 @@ std::string MainWindow::answer(const std::string& request) {
     return "ok";
 }
 
+// The latest timed action: how long the program worked on it, from the start of its handler
+// until the windows had repainted the result, without the time its modal boxes and dialogs
+// waited for the user (reported beside it).
+std::string MainWindow::timingJson() const {
+    if (timing_.action.empty()) return "error: no action was timed";
+    char numbers[96];
+    std::snprintf(numbers, sizeof numbers, ",\"ms\":%.3f,\"modalMs\":%.3f}", timing_.ms, timing_.modalMs);
+    return "{\"action\":" + text(timing_.action) + numbers;
+}
+
+void MainWindow::runTimed(const std::string& action) {
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    const long long modalBefore = modalTicks();
+    QueryPerformanceCounter(&start);
+    runAction(action);
+    // The user sees the result only once the list and the rest have repainted.
+    list_.flushDeferredRedraw();
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    QueryPerformanceCounter(&end);
+    const long long modal = modalTicks() - modalBefore;
+    const double perMs = static_cast<double>(frequency.QuadPart) / 1000.0;
+    timing_.action = action;
+    timing_.ms = static_cast<double>(end.QuadPart - start.QuadPart - modal) / perMs;
+    timing_.modalMs = static_cast<double>(modal) / perMs;
+}
+
 // Runs a queued action exactly as the user's action would run.
 void MainWindow::runAction(const std::string& action) {
     const std::vector<std::string> w = words(action);
     int a = 0;
+    if (w[0] == "time") {
+        std::string inner;
+        for (size_t i = 1; i < w.size(); ++i) inner += (i > 1 ? " " : "") + w[i];
+        runTimed(inner);
+        return;
+    }
     if (w[0] == "click") {
         const size_t slash = w[1].rfind('/');
         if (slash != std::string::npos) {

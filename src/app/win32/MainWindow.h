@@ -35,6 +35,8 @@ private:
     std::string answer(const std::string& request);
     std::string stateJson();
     void runAction(const std::string& action);
+    void runTimed(const std::string& action);
+    std::string timingJson() const;
     static constexpr UINT kRunAction = WM_APP + 2;
 
     TForm1& form_;
@@ -56,6 +58,11 @@ private:
     BitBtnPeer bitBtn3_;
     std::unique_ptr<TrayIconPeer> tray_;
     std::deque<std::string> actions_;
+    struct Timing {
+        std::string action;
+        double ms = 0;
+        double modalMs = 0;
+    } timing_;
 };
 
 }  // namespace tesvar::win32

@@ -38,7 +38,11 @@ bool fileDialog(HWND owner, FileDialogRequest& request, bool save) {
     ofn.lpstrInitialDir = request.initialDir.empty() ? nullptr : request.initialDir.c_str();
     ofn.lpstrDefExt = request.defaultExt.empty() ? nullptr : request.defaultExt.c_str();
     ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER | OFN_NOCHANGEDIR;
-    const BOOL ok = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+    BOOL ok = FALSE;
+    {
+        const ModalSpan modal;
+        ok = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+    }
     if (!ok) return false;
     request.fileName = name;
     return true;
@@ -68,7 +72,12 @@ bool WinDialogs::chooseFont(FontChoice& font) {
     cf.lpLogFont = &lf;
     cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
     cf.rgbColors = toColorRef(font.color);
-    if (!ChooseFontA(&cf)) return false;
+    BOOL chosen = FALSE;
+    {
+        const ModalSpan modal;
+        chosen = ChooseFontA(&cf);
+    }
+    if (!chosen) return false;
     font.name = lf.lfFaceName;
     font.size = cf.iPointSize / 10;
     font.color = static_cast<int>(cf.rgbColors);
@@ -81,6 +90,7 @@ bool WinDialogs::chooseFont(FontChoice& font) {
 }
 
 std::string WinDialogs::browseForFolder(const std::string& title, const std::string& startFolder) {
+    const ModalSpan modal;
     return BrowseFolderDialog(title, startFolder);
 }
 

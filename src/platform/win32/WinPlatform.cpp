@@ -50,7 +50,26 @@ HWND WinDialogs::ownerFor(BoxOwner owner) const {
     return window != nullptr && IsWindow(window) ? window : nullptr;
 }
 
+namespace {
+long long modalTicksSoFar = 0;
+int modalDepth = 0;  // a box raised inside a dialog is counted once, by the outer span
+}  // namespace
+
+long long modalTicks() { return modalTicksSoFar; }
+
+ModalSpan::ModalSpan() {
+    ++modalDepth;
+    QueryPerformanceCounter(&start_);
+}
+
+ModalSpan::~ModalSpan() {
+    LARGE_INTEGER end;
+    QueryPerformanceCounter(&end);
+    if (--modalDepth == 0) modalTicksSoFar += end.QuadPart - start_.QuadPart;
+}
+
 int WinDialogs::messageBox(const MessageBoxRequest& request) {
+    const ModalSpan modal;
     return MessageBoxA(ownerFor(request.owner), request.text.c_str(), request.caption.c_str(), request.flags);
 }
 

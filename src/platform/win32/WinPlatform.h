@@ -63,6 +63,21 @@ public:
     int compareText(const std::string& a, const std::string& b) override;
 };
 
+// Performance-counter ticks spent so far inside the program's modal boxes and dialogs, waiting
+// for the user; the automation port leaves them out of an action's duration when it times one.
+long long modalTicks();
+// Counts its lifetime into modalTicks(): put one around every modal box or dialog.
+class ModalSpan {
+public:
+    ModalSpan();
+    ~ModalSpan();
+    ModalSpan(const ModalSpan&) = delete;
+    ModalSpan& operator=(const ModalSpan&) = delete;
+
+private:
+    LARGE_INTEGER start_;
+};
+
 // All of them together, handed out as one Platform.
 struct WinPlatform {
     WinFileSystem files;
