@@ -65,12 +65,11 @@ void TForm1::N42Click() {
     if (n == 0) return;
     std::vector<int> order(static_cast<size_t>(n));
     std::iota(order.begin(), order.end(), 0);
-    std::vector<std::string> texts;
-    texts.reserve(order.size());
-    for (int i = 0; i < n; ++i) texts.push_back(CheckListBox1.text(i));
-    SystemInfo& system = platform_.system;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return system.compareText(texts[a], texts[b]) < 0; });
+    // Compared by the system's sort keys, made once per entry: the order is compareText's.
+    std::vector<std::string> keys;
+    keys.reserve(order.size());
+    for (int i = 0; i < n; ++i) keys.push_back(platform_.system.sortKey(CheckListBox1.text(i)));
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
     const int selected = CheckListBox1.itemIndex();
     const int top = CheckListBox1.topIndex();
     CheckListBox1.reorder(order);

@@ -118,6 +118,25 @@ TEST(SystemInfoTest, CompareText_IgnoresLetterCaseOnly) {
     }
 }
 
+// The sort compares sort keys; they must order every pair exactly as compareText does.
+TEST(SystemInfoTest, SortKey_OrdersEveryPairAsCompareText) {
+    const std::vector<std::string> texts = {
+        "D:\\工作", "d:\\工作", "d:\\图片", "C:\\Windows", "c:\\program files", "C:\\Program Files", "abc", "ABC",
+        "ABD",     "a-b",      "ab",       "a b",         "a_b",              "乗",                "乗\\x", "工作",
+        "工作A",   "文件夹",   "10",       "2",           "1",                "_x",                "~y",    "Zeta",
+        "zet",     "é",        "",         " ",           "我的电脑",         "我的文档",          "收藏夹", "D:\\资料\\项目7",
+    };
+    win32::WinSystemInfo system;
+    auto sign = [](int value) { return (value > 0) - (value < 0); };
+    for (const std::string& a : texts) {
+        const std::string keyA = system.sortKey(a);
+        for (const std::string& b : texts) {
+            const std::string keyB = system.sortKey(b);
+            EXPECT_EQ(sign(keyA.compare(keyB)), sign(system.compareText(a, b))) << "\"" << a << "\" / \"" << b << "\"";
+        }
+    }
+}
+
 TEST(SystemInfoTest, ScreenSize_IsThePrimaryScreen) {
     win32::WinSystemInfo system;
     const ScreenSize size = system.screenSize();

@@ -165,6 +165,12 @@ std::vector<std::string> SimFileSystem::listFiles(const std::string& pattern) {
     return names;
 }
 
+std::string SimSystemInfo::sortKey(const std::string& text) {
+    std::string key = text;
+    for (char& c : key) c = lower(c);
+    return key;
+}
+
 int SimSystemInfo::compareText(const std::string& a, const std::string& b) {
     const size_t n = a.size() < b.size() ? a.size() : b.size();
     for (size_t i = 0; i < n; ++i) {

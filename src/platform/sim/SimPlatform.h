@@ -125,6 +125,8 @@ public:
     bool isLeadByte(unsigned char byte) override { return byte >= 0x81 && byte <= 0xFE; }
     // Bytes compared with ASCII letters folded to lower case.
     int compareText(const std::string& a, const std::string& b) override;
+    // The text with ASCII letters folded to lower case.
+    std::string sortKey(const std::string& text) override;
     ScreenSize screen{800, 600};
     WindowsVersion version{2, 5, 1};
 };

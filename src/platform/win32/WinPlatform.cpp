@@ -91,6 +91,17 @@ bool WinSystemInfo::isLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte)
 // A sorted LISTBOX orders its strings with CompareString in the user's locale, letter case
 // ignored (a word sort: hyphens and apostrophes count for less than letters). Asking the same
 // function keeps an order computed here identical to the one the list box would make.
+// The system's sort key for CompareStringA's order with the same flags.
+std::string WinSystemInfo::sortKey(const std::string& text) {
+    const int length = static_cast<int>(text.size());
+    const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+    const int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), length, nullptr, 0);
+    if (size <= 0) return text;  // only for texts the function refuses
+    std::string key(static_cast<size_t>(size), '\0');
+    LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), length, &key[0], size);
+    return key;
+}
+
 int WinSystemInfo::compareText(const std::string& a, const std::string& b) {
     const int result = CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()),
                                       b.data(), static_cast<int>(b.size()));

@@ -61,6 +61,7 @@ public:
     WindowsVersion windowsVersion() override;
     bool isLeadByte(unsigned char byte) override;
     int compareText(const std::string& a, const std::string& b) override;
+    std::string sortKey(const std::string& text) override;
 };
 
 // Performance-counter ticks spent so far inside the program's modal boxes and dialogs, waiting
