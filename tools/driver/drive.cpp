@@ -13,6 +13,11 @@
 //                       {"caption":…,"texts":[Static texts],"buttons":[button texts]}
 //   press CAPTION TEXT  clicks the button TEXT in the visible dialog box captioned CAPTION
 //                       ("*" matches any caption; TEXT is the last word, '&' marks ignored)
+//   waitbox CAPTION MS  waits until a dialog box captioned CAPTION is visible ("*": any);
+//                       prints "box" or fails with "timeout"
+//   type CAPTION TEXT   puts TEXT into the file-name box of the visible dialog box captioned
+//                       CAPTION (a common open or save dialog; otherwise its first edit box);
+//                       TEXT is the last word
 // --wait MS is how long to look for the TForm1 window (default 5000).
 // Exit code: 0 when every request succeeded, 1 at the first that failed (reason on stderr),
 // 2 for a usage error.
@@ -202,6 +207,10 @@ class Driver {
             printBoxes();
         } else if (verb == "press") {
             press(rest);
+        } else if (verb == "waitbox") {
+            waitBox(rest);
+        } else if (verb == "type") {
+            type(rest);
         } else {
             printLine(askPort(request));
         }
@@ -336,6 +345,66 @@ class Driver {
         }
         throw Failure{"no visible box \"" + args.substr(0, split) + "\" with a button \"" + args.substr(split + 1) +
                       "\""};
+    }
+
+    static void waitBox(const std::string& args) {
+        const size_t split = args.rfind(' ');
+        if (split == std::string::npos) throw Failure{"waitbox needs CAPTION MS"};
+        const std::wstring caption = fromUtf8(args.substr(0, split));
+        const DWORD ms = parseMs(args.substr(split + 1), "waitbox");
+        const DWORD start = GetTickCount();
+        for (;;) {
+            for (HWND box : visibleDialogBoxes()) {
+                if (caption == L"*" || windowText(box) == caption) {
+                    printLine("box");
+                    return;
+                }
+            }
+            if (GetTickCount() - start >= ms) {
+                printLine("timeout");
+                throw Failure{"no box \"" + args.substr(0, split) + "\" within " + std::to_string(ms) + " ms"};
+            }
+            Sleep(kPollMs);
+        }
+    }
+
+    // The common file dialogs keep the file name in an edit box inside the combo box cmb13
+    // (0x47C), or in the edit box edt1 (0x480) in their older form.
+    static HWND fileNameBox(HWND box) {
+        if (HWND combo = GetDlgItem(box, 0x47C)) {
+            std::vector<HWND> edits = children(combo, L"Edit");
+            if (!edits.empty()) return edits.front();
+        }
+        if (HWND edit = GetDlgItem(box, 0x480)) return edit;
+        // An explorer-style dialog lays its controls on a child dialog.
+        for (HWND inner : children(box, L"#32770")) {
+            if (HWND combo = GetDlgItem(inner, 0x47C)) {
+                std::vector<HWND> edits = children(combo, L"Edit");
+                if (!edits.empty()) return edits.front();
+            }
+        }
+        for (HWND edit : children(box, L"Edit"))
+            if (IsWindowVisible(edit)) return edit;
+        return nullptr;
+    }
+
+    static void type(const std::string& args) {
+        const size_t split = args.rfind(' ');
+        if (split == std::string::npos) throw Failure{"type needs CAPTION TEXT"};
+        const std::wstring caption = fromUtf8(args.substr(0, split));
+        const std::wstring text = fromUtf8(args.substr(split + 1));
+        for (HWND box : visibleDialogBoxes()) {
+            if (caption != L"*" && windowText(box) != caption) continue;
+            HWND edit = fileNameBox(box);
+            if (!edit) continue;
+            DWORD_PTR result = 0;
+            SendMessageTimeoutW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
+                                kReadTimeoutMs, &result);
+            if (toUtf8(windowText(edit)) != args.substr(split + 1)) throw Failure{"the edit box did not take the text"};
+            printLine("typed");
+            return;
+        }
+        throw Failure{"no visible box \"" + args.substr(0, split) + "\" with an edit box"};
     }
 
     DWORD waitMs_;

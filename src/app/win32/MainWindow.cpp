@@ -91,7 +91,9 @@ bool MainWindow::preHandle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
             if (!actions_.empty()) {
                 const std::string action = actions_.front();
                 actions_.pop_front();
+                ++actionRunning_;
                 runAction(action);
+                --actionRunning_;
             }
             result = 0;
             return true;

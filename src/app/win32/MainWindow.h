@@ -58,6 +58,7 @@ private:
     BitBtnPeer bitBtn3_;
     std::unique_ptr<TrayIconPeer> tray_;
     std::deque<std::string> actions_;
+    int actionRunning_ = 0;  // actions under way (one may run inside another's modal loop)
     struct Timing {
         std::string action;
         double ms = 0;
