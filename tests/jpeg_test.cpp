@@ -13,8 +13,9 @@
 namespace tesvar::testing {
 namespace {
 
-// A JPEG of one solid colour, made with libjpeg's own encoder.
-std::string encodeSolid(int width, int height, int components, const unsigned char colour[3]) {
+// A JPEG made with libjpeg's own encoder: one solid colour, or with `pattern` a busy picture whose
+// scan data runs to hundreds of bytes.
+std::string encode(int width, int height, int components, const unsigned char colour[3], bool pattern = false) {
     jpeg_compress_struct cinfo;
     jpeg_error_mgr errors;
     cinfo.err = jpeg_std_error(&errors);
@@ -30,9 +31,12 @@ std::string encodeSolid(int width, int height, int components, const unsigned ch
     jpeg_set_quality(&cinfo, 95, TRUE);
     jpeg_start_compress(&cinfo, TRUE);
     std::vector<unsigned char> row(static_cast<size_t>(width * components));
-    for (int x = 0; x < width; ++x)
-        for (int c = 0; c < components; ++c) row[static_cast<size_t>(x * components + c)] = colour[c];
     while (cinfo.next_scanline < cinfo.image_height) {
+        const int y = static_cast<int>(cinfo.next_scanline);
+        for (int x = 0; x < width; ++x)
+            for (int c = 0; c < components; ++c)
+                row[static_cast<size_t>(x * components + c)] =
+                    static_cast<unsigned char>(colour[c] + (pattern ? (x * 37 + y * 91 + c * 53) % 97 : 0));
         JSAMPROW rows[1] = {row.data()};
         jpeg_write_scanlines(&cinfo, rows, 1);
     }
@@ -57,7 +61,7 @@ TEST(JpegTest, Decode_GoodFilesGiveOpaqueRgbPixels) {
         {"greyscale", 1, {120, 0, 0}, 0x787878},
     };
     for (const Case& c : cases) {
-        const Bitmap bitmap = decodeJpeg(encodeSolid(37, 21, c.components, c.colour));
+        const Bitmap bitmap = decodeJpeg(encode(37, 21, c.components, c.colour));
         ASSERT_FALSE(bitmap.empty()) << c.name;
         EXPECT_EQ(bitmap.width, 37) << c.name;
         EXPECT_EQ(bitmap.height, 21) << c.name;
@@ -81,7 +85,10 @@ TEST(JpegTest, Decode_TheProductPicture) {
 // an empty picture.
 TEST(JpegTest, Decode_DamagedOrForeignBytesGiveAnEmptyPicture) {
     const unsigned char grey[3] = {128, 128, 128};
-    const std::string good = encodeSolid(64, 48, 3, grey);
+    const std::string good = encode(64, 48, 3, grey, true);
+    const size_t scan = good.find("\xFF\xDA");
+    ASSERT_NE(scan, std::string::npos);
+    ASSERT_GT(good.size() - scan, 200u) << "the scan data should be long enough to cut inside";
     // A header claiming 65535 x 65535 pixels, data of a small picture after it.
     std::string huge = good;
     const size_t sof = huge.find("\xFF\xC0");
@@ -98,7 +105,7 @@ TEST(JpegTest, Decode_DamagedOrForeignBytesGiveAnEmptyPicture) {
         {"PNG signature", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)},
         {"start marker only", "\xFF\xD8"},
         {"header only", good.substr(0, sof + 20)},
-        {"cut in half", good.substr(0, good.size() / 2)},
+        {"cut inside the scan data", good.substr(0, scan + (good.size() - scan) / 2)},
         {"end marker missing", good.substr(0, good.size() - 2)},
         {"absurd size", huge},
     };
