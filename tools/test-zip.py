@@ -2,7 +2,7 @@
 """The release zip as a user meets it: unzip dist/tesvar-<version>.zip into an empty folder,
 start tesvar.exe there under Wine and check, through tesvar-drive.exe, that it comes up with the
 default sample set and without any message box, that the about box opens once for two clicks
-and closes with OK, and that the program closes cleanly.
+and closes with OK, and that the program closes cleanly, writing the list and the settings.
 
     tools/test-zip.py [--zip ZIP] [--drive tesvar-drive.exe] [--keep]
 
@@ -121,6 +121,7 @@ def exercise(run, driver, program, folder, original):
     run.check("the program closes", rc == 0 and "gone" in lines, " | ".join(lines))
     program.wait(timeout=30)
     run.check("closing wrote the list back unchanged", winxp.read_bytes() == original)
+    run.check("closing wrote the settings file", (folder / "set").is_file())
 
 
 def main():
