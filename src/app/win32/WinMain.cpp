@@ -40,13 +40,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         }
         if (!app.terminated()) {
             app.dispatch([&form] { form.show(); });
-            MSG msg;
-            while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+            // The loop also ends on the application's own flag: a quit message posted while a
+            // menu or a box runs its modal loop can be eaten by that loop.
+            MSG msg{};
+            while (!app.terminated() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
                 if (aboutWindow.preTranslate(msg)) continue;
                 TranslateMessage(&msg);
                 DispatchMessageA(&msg);
             }
-            exitCode = static_cast<int>(msg.wParam);
+            exitCode = app.terminated() ? 0 : static_cast<int>(msg.wParam);
         }
     }
     if (SUCCEEDED(com)) CoUninitialize();
