@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/Form1.h"
+#include "help/AboutBox.h"
 #include "platform/sim/Sim.h"
 #include "ui/Application.h"
 
@@ -17,6 +18,7 @@ protected:
     sim::Sim sim;
     ui::Application app{sim.dialogs};
     std::unique_ptr<TForm1> form;
+    std::unique_ptr<TAboutBox> aboutBox;
 
     // The start folder as shipped: the three sample sets below C:\Tesvar.
     ProgramTest() {
@@ -39,10 +41,12 @@ protected:
         return captions;
     }
 
-    // What the program entry does: title, main window (FormCreate), then the first show.
+    // What the program entry does: title, main window (FormCreate), about box, then the first show.
     TForm1& start() {
         app.setTitle("Tesvar2.0");
         form = std::make_unique<TForm1>(sim.platform, app);
+        aboutBox = std::make_unique<TAboutBox>(sim.platform);
+        form->AboutBox = aboutBox.get();
         app.dispatch([this] { form->show(); });
         return *form;
     }

@@ -9,7 +9,7 @@ packages=(
     g++-mingw-w64-i686 nasm
     wine wine32:i386 wine64 fonts-wine fonts-wqy-microhei libxrender1:i386
     xvfb xdotool imagemagick
-    locales zip unzip file
+    locales zip unzip file patch xz-utils
 )
 # Wine's ANSI code page follows the locale; without these two generated, Wine falls back to 1252.
 locales=("zh_CN.UTF-8 UTF-8" "zh_CN.GBK GBK")
@@ -44,3 +44,6 @@ if ! have_locale zh_CN.utf8 || ! have_locale zh_CN.gbk; then
     done
     locale-gen >/dev/null
 fi
+
+# libjpeg for the Windows build, cross-built from Debian's source package (skips itself when built).
+bash "$(dirname "$0")/build-libjpeg.sh"

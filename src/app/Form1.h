@@ -20,6 +20,8 @@
 
 namespace tesvar {
 
+class TAboutBox;
+
 class TForm1 : public ui::Form {
 public:
     // Builds the window at its designed layout and runs FormCreate through the
@@ -192,6 +194,8 @@ public:
     void my6Click();
     void my8Click();
     void my10Click();
+    // The about box, made by the program entry beside this window (none until then).
+    TAboutBox* AboutBox = nullptr;
 
 private:
     // opening/Opening.cpp: the three Explorer launches and the existence test.
@@ -220,6 +224,10 @@ private:
     void layOutToWindow();
     void presetFontDialog();
     void applyDialogFontToList();
+
+    // help/Help.cpp: a help text by its name in the help folder; a web page, owned by this window.
+    void openHelpText(const std::string& fileName);
+    void openWebPage(const char* address);
 
     Platform& platform_;
 };

@@ -37,4 +37,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The clipboard could not be taken or filled.
+class ClipboardError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 }  // namespace tesvar

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Clipboard.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
@@ -22,6 +23,7 @@ struct Platform {
     Desktop& desktop;
     ShellLinks& links;
     Skin& skin;
+    Clipboard& clipboard;
 };
 
 }  // namespace tesvar

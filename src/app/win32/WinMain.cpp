@@ -4,6 +4,8 @@
 
 #include "app/Form1.h"
 #include "app/win32/MainWindow.h"
+#include "help/AboutBox.h"
+#include "help/win32/AboutBoxWindow.h"
 #include "platform/win32/WinPlatform.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -28,14 +30,25 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         platform.shell.setMainWindow(window.hwnd());
         platform.desktop.setMainWindow(window.hwnd());
         platform.skin.setMainWindow(window.hwnd());
+        platform.clipboard.setOwner(window.hwnd());
+        // The about box comes after the main window and goes before it: the main window owns it.
+        tesvar::TAboutBox aboutBox(platform.platform);
+        tesvar::win32::AboutBoxWindow aboutWindow(aboutBox, app);
+        if (aboutWindow.create(window.hwnd())) {
+            form.AboutBox = &aboutBox;
+            platform.shell.setAboutBox(aboutWindow.hwnd());
+        }
         if (!app.terminated()) {
             app.dispatch([&form] { form.show(); });
-            MSG msg;
-            while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+            // The loop also ends on the application's own flag: a quit message posted while a
+            // menu or a box runs its modal loop can be eaten by that loop.
+            MSG msg{};
+            while (!app.terminated() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+                if (aboutWindow.preTranslate(msg)) continue;
                 TranslateMessage(&msg);
                 DispatchMessageA(&msg);
             }
-            exitCode = static_cast<int>(msg.wParam);
+            exitCode = app.terminated() ? 0 : static_cast<int>(msg.wParam);
         }
     }
     if (SUCCEEDED(com)) CoUninitialize();

@@ -2,6 +2,7 @@
 // Every sim service together, handed out as one Platform.
 
 #include "platform/Platform.h"
+#include "platform/sim/SimClipboard.h"
 #include "platform/sim/SimPlatform.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimRegistry.h"
@@ -21,7 +22,8 @@ struct Sim {
     SimDesktop desktop;
     SimShellLinks links;
     SimSkin skin{files};
-    Platform platform{files, sound, dialogs, system, shell, registry, desktop, links, skin};
+    SimClipboard clipboard;
+    Platform platform{files, sound, dialogs, system, shell, registry, desktop, links, skin, clipboard};
 };
 
 }  // namespace tesvar::sim

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/win32/WinClipboard.h"
 #include "platform/win32/WinDesktop.h"
 #include "platform/win32/WinRegistry.h"
 #include "platform/win32/WinShell.h"
@@ -90,7 +91,8 @@ struct WinPlatform {
     WinDesktop desktop;
     WinShellLinks links;
     WinSkin skin{files};
-    Platform platform{files, sound, dialogs, system, shell, registry, desktop, links, skin};
+    WinClipboard clipboard;
+    Platform platform{files, sound, dialogs, system, shell, registry, desktop, links, skin, clipboard};
 };
 
 }  // namespace tesvar::win32
