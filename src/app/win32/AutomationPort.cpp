@@ -160,9 +160,11 @@ std::string MainWindow::answer(const std::string& request) {
     const std::string req = utf8ToAnsi(request);
     // A read waits until the actions accepted before it have run.
     if (req == "state") return actions_.empty() ? stateJson() : "busy";
-    // The timing also waits for an action still running, e.g. behind its modal box, whose
-    // message loop answers this request meanwhile.
-    if (req == "timing") return actions_.empty() && !actionRunning_ ? timingJson() : "busy";
+    // These two also wait for an action still running, e.g. behind its modal box, whose message
+    // loop answers requests meanwhile: "idle" tells a requester that everything it asked is done.
+    const bool idle = actions_.empty() && !actionRunning_;
+    if (req == "timing") return idle ? timingJson() : "busy";
+    if (req == "idle") return idle ? "idle" : "busy";
     std::vector<std::string> w = words(req);
     // "time ACTION" is the action itself, timed when it runs.
     if (!w.empty() && w[0] == "time") w.erase(w.begin());
