@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
 """Runs Tesvar's end-to-end tests: every test_* function of tools/e2e/test_*.py, in file order.
+A module's teardown_module(), when it has one, runs after its last test.
 
     python3 tools/e2e/run_e2e.py [-k SUBSTRING]
 
@@ -41,13 +42,26 @@ def discover(pattern):
         functions = [f for name, f in inspect.getmembers(module, inspect.isfunction)
                      if name.startswith("test_") and f.__module__ == module.__name__]
         functions.sort(key=lambda f: f.__code__.co_firstlineno)
-        tests += [(f"{path.stem}.{f.__name__}", f) for f in functions if pattern in f"{path.stem}.{f.__name__}"]
+        chosen = [(f"{path.stem}.{f.__name__}", f) for f in functions if pattern in f"{path.stem}.{f.__name__}"]
+        tests += chosen
+        teardown = getattr(module, "teardown_module", None)
+        if chosen and callable(teardown):
+            tests.append((f"{path.stem}.teardown_module", teardown))
     return tests
 
 
 def run(tests):
     passed = failed = 0
     for name, test in tests:
+        if name.endswith(".teardown_module"):
+            # Not a test: counted only when it fails.
+            try:
+                test()
+            except Exception:
+                failed += 1
+                print(f"FAIL {name}: error")
+                print("".join("     " + line for line in traceback.format_exc().splitlines(True)), end="")
+            continue
         started = time.monotonic()
         try:
             test()

@@ -85,11 +85,12 @@ def test_clear_all_asks_and_close_then_asks_for_a_name():
     app = start_with("lists-clear")
     with app:
         act(app, "click qinkongliebiao")
-        boxes = app.boxes()
+        boxes = app.wait_box("全部删除")  # the action runs after its "ok"
         assert [b["caption"] for b in boxes] == ["全部删除"] and boxes[0]["texts"] == ["你确信全部删除吗?"]
         app.press("全部删除", "取消")
         assert len(app.state()["list"]) == len(WINXP)
         act(app, "click BitBtn3")
+        app.wait_box("全部删除")
         app.press("全部删除", "确定")
         state = app.state()
         assert state["list"] == [] and mirror(state) == []
