@@ -26,7 +26,7 @@ protected:
     // time the error box shows, the target keeps `old` exactly, no file is added or lost, and
     // the write went through a temporary file beside the target.
     void failEverywhere(const std::string& target, const std::string& old, size_t newSize,
-                          const std::function<void()>& write) {
+                        const std::function<void()>& write) {
         const std::vector<std::string> before = filesOnDisk();
         for (size_t offset = 0; offset <= newSize + 1; ++offset) {
             const bool atReplace = offset == newSize + 1;

@@ -62,8 +62,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
     startup.cb = sizeof startup;
     GetStartupInfoW(&startup);
     const int show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : -1;
-    const std::string line = "{\"commandLine\":" + jsonString(toUtf8(GetCommandLineW())) +
-                             ",\"show\":" + std::to_string(show) + "}\n";
+    const std::string line =
+        "{\"commandLine\":" + jsonString(toUtf8(GetCommandLineW())) + ",\"show\":" + std::to_string(show) + "}\n";
 
     wchar_t log[MAX_PATH + 32];
     const DWORD length = GetModuleFileNameW(nullptr, log, MAX_PATH);
