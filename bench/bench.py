@@ -24,6 +24,7 @@ import shutil
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 from datetime import datetime, timezone
 from pathlib import Path
@@ -68,7 +69,6 @@ def private_bytes(pid):
 
 def run_wine(*args, timeout=600):
     """Runs a Windows program under Wine; its output goes through a file (see tesvar_e2e.drive)."""
-    import tempfile
     with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
         rc = subprocess.run(["wine", *map(str, args)], stdin=subprocess.DEVNULL, stdout=out, stderr=err,
                             timeout=timeout).returncode
