@@ -57,8 +57,7 @@ protected:
     }
 
     void TearDown() override {
-        for (const auto& box : sim.dialogs.unexpected)
-            ADD_FAILURE() << "unexpected " << box;
+        for (const auto& box : sim.dialogs.unexpected) ADD_FAILURE() << "unexpected " << box;
     }
 };
 

@@ -1,8 +1,9 @@
+#include "ui/Application.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/Errors.h"
 #include "platform/sim/SimPlatform.h"
-#include "ui/Application.h"
 
 namespace tesvar::testing {
 namespace {
@@ -43,7 +44,7 @@ TEST(ApplicationTest, Dispatch_ShowsTheErrorAndGoesOn) {
 
 TEST(ApplicationTest, FileError_TextByCode) {
     const std::pair<int, const char*> cases[] = {
-        {2, "File not found"},    {3, "Invalid filename"},        {4, "Too many open files"},
+        {2, "File not found"},     {3, "Invalid filename"},          {4, "Too many open files"},
         {5, "File access denied"}, {100, "Read beyond end of file"}, {101, "Disk full"},
         {32, "I/O error 32"},
     };

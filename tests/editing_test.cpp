@@ -58,9 +58,12 @@ TEST_F(EditingTest, ShiftRange_TicksFromAnchorToToggledEntry) {
     };
     const Case cases[] = {
         {"anchor below", {{5, false, false}, {2, true, true}}, {0, 0, 1, 1, 1, 1, 0, 0}},
-        {"untick resets anchor to 0", {{4, false, false}, {4, false, false}, {3, true, true}}, {1, 1, 1, 1, 0, 0, 0, 0}},
+        {"untick resets anchor to 0",
+         {{4, false, false}, {4, false, false}, {3, true, true}},
+         {1, 1, 1, 1, 0, 0, 0, 0}},
         // unticking with Shift changes nothing else; the next tick still ranges from anchor 6
-        {"untick with shift does nothing", {{1, false, false}, {6, false, false}, {6, true, false}, {3, false, true}},
+        {"untick with shift does nothing",
+         {{1, false, false}, {6, false, false}, {6, true, false}, {3, false, true}},
          {0, 1, 0, 1, 1, 1, 1, 0}},
     };
     for (const Case& c : cases) {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "feedback/Feedback.h"
+
+#include <gtest/gtest.h>
 
 namespace tesvar::testing {
 namespace {
@@ -38,8 +38,7 @@ TEST(FeedbackTest, Text_FieldsThenMessageWithCrLfLines) {
 
 TEST(FeedbackTest, Mailto_EncodesSubjectAndBodyAsUtf8) {
     EXPECT_EQ(feedback::percentEncode("aZ09-._~ &?=%/\r\n"), "aZ09-._~%20%26%3F%3D%25%2F%0D%0A");
-    const std::string url =
-        feedback::mailtoUrl("tesvar@example.com", u8"反馈 1", u8"好\r\n", 2000, u8"（略）");
+    const std::string url = feedback::mailtoUrl("tesvar@example.com", u8"反馈 1", u8"好\r\n", 2000, u8"（略）");
     EXPECT_EQ(url, "mailto:tesvar@example.com?subject=%E5%8F%8D%E9%A6%88%201&body=%E5%A5%BD%0D%0A");
 }
 

@@ -62,11 +62,9 @@ TEST_F(FolderListTest, MoveEntry_EndsDirectlyBeforeTheDropTarget) {
         int selected;
     };
     const Case cases[] = {
-        {3, 1, {"e0", "e3", "e1", "e2", "e4"}, 1},
-        {1, 3, {"e0", "e2", "e1", "e3", "e4"}, 2},
+        {3, 1, {"e0", "e3", "e1", "e2", "e4"}, 1}, {1, 3, {"e0", "e2", "e1", "e3", "e4"}, 2},
         {1, 2, {"e0", "e1", "e2", "e3", "e4"}, 1},  // onto the neighbour below: no change
-        {0, 4, {"e1", "e2", "e3", "e0", "e4"}, 3},
-        {4, 0, {"e4", "e0", "e1", "e2", "e3"}, 0},
+        {0, 4, {"e1", "e2", "e3", "e0", "e4"}, 3}, {4, 0, {"e4", "e0", "e1", "e2", "e3"}, 0},
     };
     for (const Case& c : cases) {
         emptyList();

@@ -6,7 +6,7 @@ namespace {
 using ui::Bounds;
 
 class GeometryTest : public ProgramTest {
-  protected:
+protected:
     // The user (or Windows) resizes the window; the peer reports it.
     void resizeTo(int width, int height) {
         form->setBounds({form->left(), form->top(), width, height});
@@ -122,7 +122,7 @@ TEST_F(GeometryTest, AlwaysOnTop_TogglesTheFormStyleAndStartsOffEveryRun) {
 
 // Records what the program asks of the application's real side.
 class AppRecorder : public ui::AppPeer {
-  public:
+public:
     void titleChanged() override {}
     void minimize() override { calls.push_back("minimize"); }
     void restore() override { calls.push_back("restore"); }

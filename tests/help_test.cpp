@@ -25,9 +25,8 @@ struct HelpTextCase {
     const char* file;
 };
 const HelpTextCase kHelpTexts[] = {
-    {"readme", "帮助.txt"},         {"mu_ge", "个人介绍.txt"},       {"N1001", "100%杀毒软件.txt"},
-    {"N94", "主动防御.txt"},        {"N96", "保护你的账号.txt"},     {"N23", "接受定做软件.txt"},
-    {"my7", "中国网格详情.txt"},    {"my9", "广告位招租.txt"},
+    {"readme", "帮助.txt"},      {"mu_ge", "个人介绍.txt"},   {"N1001", "100%杀毒软件.txt"}, {"N94", "主动防御.txt"},
+    {"N96", "保护你的账号.txt"}, {"N23", "接受定做软件.txt"}, {"my7", "中国网格详情.txt"},   {"my9", "广告位招租.txt"},
 };
 
 TEST_F(HelpTest, HelpText_PresentOpensMaximisedThroughTheShell) {
@@ -137,7 +136,7 @@ TEST_F(HelpTest, ThankYou_ShowsItsOwnBoxAndNothingElse) {
 
 TEST_F(HelpTest, WebLinks_OpenTheirAddressesThroughTheShell) {
     const std::pair<const char*, Link> cases[] = {
-        {"my2", Link::SoftwareSite1}, {"my3", Link::SoftwareSite2}, {"my4", Link::SoftwareSite3},
+        {"my2", Link::SoftwareSite1}, {"my3", Link::SoftwareSite2},  {"my4", Link::SoftwareSite3},
         {"my5", Link::SoftwareSite4}, {"my10", Link::SoftwareSite5}, {"my6", Link::WebHost},
         {"my8", Link::OnlineDisk},    {"N70", Link::UpgradePage},
     };

@@ -1,14 +1,14 @@
+#include "platform/Jpeg.h"
+
 #include <gtest/gtest.h>
+#include <jpeglib.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
-
 #include "help/ProductPicture.h"
-#include "platform/Jpeg.h"
 
 namespace tesvar::testing {
 namespace {

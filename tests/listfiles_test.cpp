@@ -21,11 +21,24 @@ TEST(ListFileFormatTest, Parse_LineEndsAndEndOfFileMarks) {
         {"two final line ends", "a\r\n\r\n", {"a", ""}},
         {"lone CR dropped", "a\rb\r\nc", {"ab", "c"}},
         {"CR before end", "a\r", {"a"}},
-        {"0x1A at line start ends the file", std::string("a\r\n\x1A" "b\r\nc\r\n"), {"a"}},
-        {"0x1A inside a line ends the entry", std::string("ab\x1A" "cd\r\ne"), {"ab", "e"}},
-        {"0x1A first", std::string("\x1A" "a"), {}},
+        {"0x1A at line start ends the file",
+         std::string("a\r\n\x1A"
+                     "b\r\nc\r\n"),
+         {"a"}},
+        {"0x1A inside a line ends the entry",
+         std::string("ab\x1A"
+                     "cd\r\ne"),
+         {"ab", "e"}},
+        {"0x1A first",
+         std::string("\x1A"
+                     "a"),
+         {}},
         {"spaces and tabs kept", " a\t \r\n", {" a\t "}},
-        {"byte-order mark is text", "\xEF\xBB\xBF" "a", {"\xEF\xBB\xBF" "a"}},
+        {"byte-order mark is text",
+         "\xEF\xBB\xBF"
+         "a",
+         {"\xEF\xBB\xBF"
+          "a"}},
         {"GBK with 0x5C trail byte", "D:\\乗\r\n", {"D:\\乗"}},
     };
     for (const Case& c : cases) {
@@ -42,10 +55,8 @@ TEST(ListFileFormatTest, Parse_LimitIsCheckedBeforeEachLine) {
         bool truncated;
     };
     const Case cases[] = {
-        {"a\r\nb\r\nc\r\n", 3, false},
-        {"a\r\nb\r\nc", 3, false},
-        {"a\r\nb\r\nc\r\nd", 3, true},
-        {"a\r\nb\r\nc\r\n\r\n", 3, true},  // the empty fourth line counts
+        {"a\r\nb\r\nc\r\n", 3, false},     {"a\r\nb\r\nc", 3, false},
+        {"a\r\nb\r\nc\r\nd", 3, true},     {"a\r\nb\r\nc\r\n\r\n", 3, true},  // the empty fourth line counts
         {"a\r\nb\r\nc\r\n\x1A", 3, false},
     };
     for (const Case& c : cases) {

@@ -8,8 +8,8 @@ using Entries = std::vector<std::string>;
 class OpeningTest : public ProgramTest {
 protected:
     void SetUp() override {
-        sim.shell.specialFolders = {{5, "C:\\Docs"}, {6, "C:\\Fav"}, {11, "C:\\Start"}, {22, "C:\\AllStart"},
-                                    {9, "C:\\SendTo"}};
+        sim.shell.specialFolders = {
+            {5, "C:\\Docs"}, {6, "C:\\Fav"}, {11, "C:\\Start"}, {22, "C:\\AllStart"}, {9, "C:\\SendTo"}};
         for (const char* dir : {"C:\\Docs", "C:\\Fav", "C:\\Start", "C:\\AllStart", "C:\\SendTo", "D:\\Work"})
             sim.files.putDirectory(dir);
     }
@@ -112,11 +112,19 @@ TEST_F(OpeningTest, BatchOpen_ReportsMissingFoldersAndSummarises) {
     };
     const Case cases[] = {
         {"all exist", "D:\\Work\r\nC:\\Docs\r\n", {true, true}, {"D:\\Work", "C:\\Docs"}, "", "全部成功打开"},
-        {"some missing", "D:\\Work\r\nB:\\x\r\nC:\\y\r\n", {true, true, true}, {"D:\\Work"},
-         "打开失败  B:\\x\r\n打开失败  C:\\y\r\n", "打开有失败，请查看下方编辑框记录"},
+        {"some missing",
+         "D:\\Work\r\nB:\\x\r\nC:\\y\r\n",
+         {true, true, true},
+         {"D:\\Work"},
+         "打开失败  B:\\x\r\n打开失败  C:\\y\r\n",
+         "打开有失败，请查看下方编辑框记录"},
         {"none ticked", "D:\\Work\r\n", {false}, {}, "", "一个都没打开"},
-        {"names are paths here", "我的电脑\r\n我的文档\r\n", {true, true}, {},
-         "打开失败  我的电脑\r\n打开失败  我的文档\r\n", "一个都没打开"},
+        {"names are paths here",
+         "我的电脑\r\n我的文档\r\n",
+         {true, true},
+         {},
+         "打开失败  我的电脑\r\n打开失败  我的文档\r\n",
+         "一个都没打开"},
     };
     for (const Case& c : cases) {
         startWithList(c.list);
@@ -171,7 +179,7 @@ TEST_F(OpeningTest, SpecialFolders_ResolvedOnceAtStartAndAddedByName) {
     EXPECT_EQ(form->state.myDocumentsPath, "C:\\Docs");
     EXPECT_EQ(form->state.sendToPath, "C:\\SendTo");
     const std::pair<const char*, const char*> adds[] = {
-        {"w1", "我的电脑"}, {"N65", "计算机"},           {"N3", "我的文档"}, {"N11", "收藏夹"},
+        {"w1", "我的电脑"},  {"N65", "计算机"},           {"N3", "我的文档"}, {"N11", "收藏夹"},
         {"N13", "开始菜单"}, {"N16", "所有用户开始菜单"}, {"N22", "发送到"},  {"N22", "发送到"},
     };
     const int focus = form->CheckListBox1.focusRequests();

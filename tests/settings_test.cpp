@@ -73,7 +73,7 @@ TEST(SettingsFormatTest, Format_WritesFourCrLfLinesThatReadBack) {
 }
 
 class SettingsTest : public ProgramTest {
-  protected:
+protected:
     const std::string setFile = "C:\\Tesvar\\set";
     const std::string xp = "C:\\Tesvar\\样例文件夹\\winxp.txt";
 };

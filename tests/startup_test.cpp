@@ -83,8 +83,9 @@ TEST_F(StartupTest, PopupMenu2_HoldsItsDesignedItemsInOrder) {
 TEST_F(StartupTest, MainMenu1_HasSevenMenusWithTheirCaptions) {
     start();
     const std::pair<const char*, const char*> menus[] = {
-        {"menufile", "  文件  "}, {"mu_bianji", "编辑  "},     {"N1", "设置  "},          {"menusuju", "其他  "},
-        {"N47", "系统操作  "},    {"mu_wang", "帮助  "},       {"youqinlianjie", "友情链接"},
+        {"menufile", "  文件  "},      {"mu_bianji", "编辑  "}, {"N1", "设置  "},
+        {"menusuju", "其他  "},        {"N47", "系统操作  "},   {"mu_wang", "帮助  "},
+        {"youqinlianjie", "友情链接"},
     };
     ui::MenuItem& top = form->MainMenu1.items();
     ASSERT_EQ(top.count(), 7);

@@ -4,7 +4,7 @@ namespace tesvar::testing {
 namespace {
 
 class TrayTest : public ProgramTest {
-  protected:
+protected:
     struct Seen {
         bool icon;
         bool autoHide;

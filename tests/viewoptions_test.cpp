@@ -73,7 +73,14 @@ TEST_F(ViewOptionsTest, StartupRead_SetsBothCopiesOfEachMarkFromTheRegistry) {
         {"any non-zero hides extensions", true, 0, 7, 5, 2, false, true, firstPath},
         {"Hidden is not consulted on the first path", true, 0, 0, 0, 1, true, false, firstPath},
         {"missing ShowSuperHidden sets nothing", true, 0, 0, kMissing, 1, false, false, firstPath},
-        {"missing HideFileExt stops the reading", true, 0, kMissing, 1, 1, false, false,
+        {"missing HideFileExt stops the reading",
+         true,
+         0,
+         kMissing,
+         1,
+         1,
+         false,
+         false,
          {kOpenOk, "read HideFileExt", "close"}},
         {"second try reads Hidden: 2 hides", true, 1, 0, 1, 2, true, false, secondPath},
         {"second try reads Hidden: 1 shows", true, 1, 1, 0, 1, false, true, secondPath},
@@ -222,7 +229,8 @@ TEST_F(ViewOptionsTest, Refresh_Windows7SendsF5ToEachExplorerWindowAndGivesTheFo
     sim.desktop.find(ex2)->minimized = true;
     startOn("win7");
     click("xiansiyincang");
-    EXPECT_EQ(sim.desktop.log, concat({f5Refresh("ex1"), f5Refresh("ex2"),
+    EXPECT_EQ(sim.desktop.log, concat({f5Refresh("ex1"),
+                                       f5Refresh("ex2"),
                                        {"post desktop 0x0111 28931 0", "sleep 100", "foreground main ok"},
                                        kNotices,
                                        {kColourBroadcast}}));
@@ -288,13 +296,12 @@ TEST_F(ViewOptionsTest, Refresh_Windows7WithoutExplorerOpensAMinimisedOneOnTheSt
         if (!c.baseDirExists) sim.files.remove("C:\\Tesvar");
         click("xisikuozanmin");
         const Log second = {"post desktop 0x0111 28931 0", "sleep 100", "foreground main ok"};
-        EXPECT_EQ(sim.desktop.log,
-                  concat({second, {"sleep 500"}, second, kNotices, {kColourBroadcast}}));
+        EXPECT_EQ(sim.desktop.log, concat({second, {"sleep 500"}, second, kNotices, {kColourBroadcast}}));
         EXPECT_EQ(sim.desktop.clock, 700u);
         if (c.baseDirExists) {
             ASSERT_EQ(sim.shell.executed.size(), 1u);
-            EXPECT_EQ(describe(sim.shell.executed[0]), describe({ShellOwner::MainWindow, "open", "Explorer.exe",
-                                                                 "/n,C:\\Tesvar", "", sw::kMinimize}));
+            EXPECT_EQ(describe(sim.shell.executed[0]),
+                      describe({ShellOwner::MainWindow, "open", "Explorer.exe", "/n,C:\\Tesvar", "", sw::kMinimize}));
         } else {
             EXPECT_TRUE(sim.shell.executed.empty());
         }
@@ -306,8 +313,13 @@ TEST_F(ViewOptionsTest, Refresh_ForegroundFallsBackToTheMainWindow) {
     sim.desktop.active = 0;  // the click came from the tray while the window was hidden
     click("xisikuozanmin2");
     const Log restore = {"sleep 100", "foreground 0 refused", "foreground main ok"};
-    EXPECT_EQ(sim.desktop.log, concat({{"post desktop 0x0111 28931 0"}, restore, {"sleep 500"},
-                                       {"post desktop 0x0111 28931 0"}, restore, kNotices, {kColourBroadcast}}));
+    EXPECT_EQ(sim.desktop.log, concat({{"post desktop 0x0111 28931 0"},
+                                       restore,
+                                       {"sleep 500"},
+                                       {"post desktop 0x0111 28931 0"},
+                                       restore,
+                                       kNotices,
+                                       {kColourBroadcast}}));
 }
 
 TEST_F(ViewOptionsTest, ShowDesktop_MinimisesTheMainWindowAndTheVisibleWindowsBelowIt) {

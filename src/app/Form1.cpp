@@ -34,10 +34,8 @@ void TForm1::layOutDesign() {
         const char* hint;
     };
     const ToolDef tools[] = {
-        {&ToolButton5, "保存", "保存"},
-        {&ToolButton1, "添加", "添加目录"},
-        {&ToolButton2, "修改", "修改当前路径"},
-        {&ToolButton3, "批量打开", "批量打开文件夹"},
+        {&ToolButton5, "保存", "保存"},         {&ToolButton1, "添加", "添加目录"},
+        {&ToolButton2, "修改", "修改当前路径"}, {&ToolButton3, "批量打开", "批量打开文件夹"},
         {&ToolButton4, "删除", "单项删除"},
     };
     int left = 0;
@@ -214,9 +212,8 @@ ui::MenuItem& TForm1::menuItem(const std::string& name) {
 }
 
 std::vector<ui::Control*> TForm1::controls() {
-    return {&ToolBar1, &ToolButton1, &ToolButton2, &ToolButton3, &ToolButton4, &ToolButton5,
-            &Panel1,   &CheckListBox1, &Panel2,    &Memo1,       &Panel3,      &Button2,
-            &Panel4,   &BitBtn1,       &BitBtn3};
+    return {&ToolBar1, &ToolButton1, &ToolButton2, &ToolButton3, &ToolButton4, &ToolButton5, &Panel1, &CheckListBox1,
+            &Panel2,   &Memo1,       &Panel3,      &Button2,     &Panel4,      &BitBtn1,     &BitBtn3};
 }
 
 std::unique_ptr<ui::MenuItem> TForm1::newMirrorItem(const std::string& caption) {

@@ -80,8 +80,8 @@ void TForm1::FormClose() {
     state.closing = kSet;
     // An empty list bound for a file that does not exist has nothing to keep; saving it
     // would only fail (its folder is usually missing too) and trap the user in the program.
-    const bool nothingToSave = CheckListBox1.count() == 0 && !state.savedListFile.empty() &&
-                               !platform_.files.fileExists(state.savedListFile);
+    const bool nothingToSave =
+        CheckListBox1.count() == 0 && !state.savedListFile.empty() && !platform_.files.fileExists(state.savedListFile);
     if (!nothingToSave) menusaveClick();
     mu_savesuxinClick();
     Application.terminate();

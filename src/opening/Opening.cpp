@@ -79,9 +79,7 @@ void TForm1::piliangdakaiClick() {
     }
     // The report is put into the memo in one go: the same lines as one after another.
     if (!report.empty()) Memo1.setText(report);
-    const char* summary = !openedAny  ? "一个都没打开"
-                          : failedAny ? "打开有失败，请查看下方编辑框记录"
-                                      : "全部成功打开";
+    const char* summary = !openedAny ? "一个都没打开" : failedAny ? "打开有失败，请查看下方编辑框记录" : "全部成功打开";
     messageBox(summary, "批量打开文件夹记录", mb::kOk, BoxOwner::Application);
 }
 

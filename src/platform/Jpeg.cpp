@@ -1,10 +1,10 @@
 #include "platform/Jpeg.h"
 
 // jpeglib.h needs FILE and size_t declared before it.
+#include <jpeglib.h>
+
 #include <csetjmp>
 #include <cstdio>
-
-#include <jpeglib.h>
 
 namespace tesvar {
 
@@ -49,8 +49,7 @@ bool decodeInto(const unsigned char* data, std::size_t size, Bitmap* out) {
     jpeg_read_header(&cinfo, TRUE);
     cinfo.out_color_space = JCS_RGB;
     jpeg_calc_output_dimensions(&cinfo);
-    if (cinfo.output_width == 0 || cinfo.output_height == 0 ||
-        cinfo.output_width > kMaxPixels / cinfo.output_height) {
+    if (cinfo.output_width == 0 || cinfo.output_height == 0 || cinfo.output_width > kMaxPixels / cinfo.output_height) {
         jpeg_destroy_decompress(&cinfo);
         return false;
     }

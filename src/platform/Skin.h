@@ -43,7 +43,7 @@ SkinLook parseSkin(const std::string& bytes);
 
 // The skin component.
 class Skin {
-  public:
+public:
     virtual ~Skin() = default;
     // Loads the skin from the file when it exists. A missing or unreadable file changes
     // nothing and reports nothing.

@@ -99,23 +99,23 @@ std::string TForm1::resolveShortcut(const std::string& path) {
 // The folders are opened as they are, without an existence test: Explorer itself tells the user
 // when one is missing.
 void TForm1::cakanqidongClick() {
-    platform_.shell.execute({ShellOwner::MainWindow, "open", "Explorer.exe", "/n," + state.baseDir, "",
-                             sw::kShowMaximized});
+    platform_.shell.execute(
+        {ShellOwner::MainWindow, "open", "Explorer.exe", "/n," + state.baseDir, "", sw::kShowMaximized});
 }
 
 void TForm1::N83Click() {
-    platform_.shell.execute({ShellOwner::MainWindow, "open", "Explorer.exe",
-                             "/n," + state.baseDir + "\\" + kShortcuts, "", sw::kShowMaximized});
+    platform_.shell.execute({ShellOwner::MainWindow, "open", "Explorer.exe", "/n," + state.baseDir + "\\" + kShortcuts,
+                             "", sw::kShowMaximized});
 }
 
 void TForm1::N85Click() {
-    platform_.shell.execute({ShellOwner::MainWindow, "open", "Explorer.exe",
-                             "/n," + state.baseDir + "\\" + kDataBox, "", sw::kShowMaximized});
+    platform_.shell.execute({ShellOwner::MainWindow, "open", "Explorer.exe", "/n," + state.baseDir + "\\" + kDataBox,
+                             "", sw::kShowMaximized});
 }
 
 void TForm1::N87Click() {
-    platform_.shell.execute({ShellOwner::MainWindow, "open", "Explorer.exe",
-                             "/n," + state.baseDir + "\\" + kSamples, "", sw::kShowMaximized});
+    platform_.shell.execute({ShellOwner::MainWindow, "open", "Explorer.exe", "/n," + state.baseDir + "\\" + kSamples,
+                             "", sw::kShowMaximized});
 }
 
 }  // namespace tesvar

@@ -58,7 +58,7 @@ public:
     void attachListPeer(ListPeer* p) { listPeer_ = p; }
 
     // Events, raised by the peer (or a test) for the user's actions.
-    Notify onClick;       // the selection was set by the user
+    Notify onClick;  // the selection was set by the user
     Notify onDblClick;
     Notify onClickCheck;  // the user toggled a tick box
 

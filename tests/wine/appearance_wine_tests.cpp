@@ -40,12 +40,14 @@ protected:
 
     void SetUp() override {
         win32::PanelPeer::registerClass();
-        main = CreateWindowExA(0, "STATIC", "main", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, CreateMenu(),
-                               nullptr, nullptr);
+        main = CreateWindowExA(0, "STATIC", "main", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, CreateMenu(), nullptr,
+                               nullptr);
         AppendMenuA(GetMenu(main), MF_STRING, 1, "item");
-        panel = CreateWindowExA(0, "TPanel", "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 100, main, nullptr, nullptr, nullptr);
+        panel =
+            CreateWindowExA(0, "TPanel", "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 100, main, nullptr, nullptr, nullptr);
         edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, panel, nullptr, nullptr, nullptr);
-        list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE, 0, 30, 100, 50, panel, nullptr, nullptr, nullptr);
+        list =
+            CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE, 0, 30, 100, 50, panel, nullptr, nullptr, nullptr);
         ASSERT_TRUE(main && panel && edit && list);
         char temp[MAX_PATH];
         GetTempPathA(sizeof temp, temp);
@@ -65,7 +67,8 @@ protected:
     // What the panel answers when a child asks how to paint itself.
     COLORREF askedColour(UINT message, HWND child, COLORREF* text = nullptr) {
         HDC dc = GetDC(child);
-        const LRESULT brush = SendMessageA(panel, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
+        const LRESULT brush =
+            SendMessageA(panel, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
         if (text) *text = GetTextColor(dc);
         ReleaseDC(child, dc);
         return brushColour(brush);

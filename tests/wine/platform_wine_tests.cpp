@@ -31,7 +31,7 @@ TEST(SystemInfoTest, IsLeadByte_FollowsTheGbkRule) {
         bool lead;
     };
     const Case cases[] = {
-        {0x80, false}, {0x81, true}, {0xA1, true}, {0xD6, true},
+        {0x80, false}, {0x81, true},  {0xA1, true}, {0xD6, true},
         {0xFE, true},  {0xFF, false}, {'A', false}, {'\\', false},
     };
     win32::WinSystemInfo system;
@@ -78,8 +78,12 @@ TEST(SystemInfoTest, IsLeadByte_KeepsTrailBackslashInsideItsCharacter) {
 // reference (a message-only window needs no display).
 TEST(SystemInfoTest, CompareText_OrdersAsASortedListBox) {
     const std::vector<std::string> texts = {
-        "D:\\工作", "d:\\图片", "C:\\Windows", "c:\\program files", "abc", "ABD", "a-b", "ab", "a b",
-        "乗", "工作", "文件夹", "10", "2", "1", "_x", "~y", "Zeta", "zet", "é", "",
+        "D:\\工作", "d:\\图片", "C:\\Windows", "c:\\program files",
+        "abc",      "ABD",      "a-b",         "ab",
+        "a b",      "乗",       "工作",        "文件夹",
+        "10",       "2",        "1",           "_x",
+        "~y",       "Zeta",     "zet",         "é",
+        "",
     };
     HWND list = CreateWindowExA(0, "LISTBOX", "", LBS_SORT | LBS_HASSTRINGS, 0, 0, 100, 100, HWND_MESSAGE, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
@@ -107,8 +111,8 @@ TEST(SystemInfoTest, CompareText_IgnoresLetterCaseOnly) {
         int sign;
     };
     const Case cases[] = {
-        {"abc", "ABC", 0}, {"D:\\工作", "d:\\工作", 0}, {"a", "b", -1}, {"B", "a", 1},
-        {"工作", "工作", 0}, {"工作", "工作A", -1}, {"", "a", -1},
+        {"abc", "ABC", 0},   {"D:\\工作", "d:\\工作", 0}, {"a", "b", -1}, {"B", "a", 1},
+        {"工作", "工作", 0}, {"工作", "工作A", -1},       {"", "a", -1},
     };
     win32::WinSystemInfo system;
     auto sign = [](int value) { return (value > 0) - (value < 0); };
@@ -121,10 +125,38 @@ TEST(SystemInfoTest, CompareText_IgnoresLetterCaseOnly) {
 // The sort compares sort keys; they must order every pair exactly as compareText does.
 TEST(SystemInfoTest, SortKey_OrdersEveryPairAsCompareText) {
     const std::vector<std::string> texts = {
-        "D:\\工作", "d:\\工作", "d:\\图片", "C:\\Windows", "c:\\program files", "C:\\Program Files", "abc", "ABC",
-        "ABD",     "a-b",      "ab",       "a b",         "a_b",              "乗",                "乗\\x", "工作",
-        "工作A",   "文件夹",   "10",       "2",           "1",                "_x",                "~y",    "Zeta",
-        "zet",     "é",        "",         " ",           "我的电脑",         "我的文档",          "收藏夹", "D:\\资料\\项目7",
+        "D:\\工作",
+        "d:\\工作",
+        "d:\\图片",
+        "C:\\Windows",
+        "c:\\program files",
+        "C:\\Program Files",
+        "abc",
+        "ABC",
+        "ABD",
+        "a-b",
+        "ab",
+        "a b",
+        "a_b",
+        "乗",
+        "乗\\x",
+        "工作",
+        "工作A",
+        "文件夹",
+        "10",
+        "2",
+        "1",
+        "_x",
+        "~y",
+        "Zeta",
+        "zet",
+        "é",
+        "",
+        " ",
+        "我的电脑",
+        "我的文档",
+        "收藏夹",
+        "D:\\资料\\项目7",
     };
     win32::WinSystemInfo system;
     auto sign = [](int value) { return (value > 0) - (value < 0); };
@@ -179,8 +211,8 @@ protected:
         // Process ids come round again (quickly under Wine), and a killed run leaves its tree.
         for (int attempt = 0; base.empty(); ++attempt) {
             ASSERT_LT(attempt, 100) << "no free name for the test folder";
-            const std::string name = std::string(temp, length) + "测试文件夹" +
-                                     std::to_string(GetCurrentProcessId()) + "-" + std::to_string(attempt);
+            const std::string name = std::string(temp, length) + "测试文件夹" + std::to_string(GetCurrentProcessId()) +
+                                     "-" + std::to_string(attempt);
             if (CreateDirectoryA(name.c_str(), nullptr)) {
                 base = name;
             } else {

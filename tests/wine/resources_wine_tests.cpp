@@ -1,8 +1,8 @@
 // tesvar.rc, linked into this test program, loaded the way the program loads it.
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <commctrl.h>
 
 #include <cctype>
 #include <string>
@@ -80,8 +80,8 @@ TEST(ResourcesTest, Bitmaps_StripsOf16x16WithMagentaKey) {
         EXPECT_EQ(ImageList_GetImageCount(list), c.images);
         ImageList_Destroy(list);
 
-        HBITMAP bitmap = static_cast<HBITMAP>(
-            LoadImageA(self(), MAKEINTRESOURCEA(c.id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        HBITMAP bitmap =
+            static_cast<HBITMAP>(LoadImageA(self(), MAKEINTRESOURCEA(c.id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
         ASSERT_NE(bitmap, nullptr);
         BITMAP info{};
         GetObjectA(bitmap, sizeof info, &info);
@@ -143,8 +143,8 @@ TEST(ResourcesTest, VersionInfo_Is2000WithProductName) {
 
     // The string table is found through the translation the block declares.
     WORD* translation = nullptr;
-    ASSERT_TRUE(VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                               &length));
+    ASSERT_TRUE(
+        VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
     ASSERT_GE(length, 4u);
     char key[64];
     wsprintfA(key, "\\StringFileInfo\\%04x%04x\\ProductName", translation[0], translation[1]);

@@ -2,9 +2,9 @@
 // under Wine with a Chinese locale). Literals are GBK bytes, as the program holds its text.
 
 #include <gtest/gtest.h>
-#include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <string>
@@ -12,9 +12,9 @@
 
 #include "platform/Errors.h"
 #include "platform/sim/SimPlatform.h"
+#include "platform/win32/WinPlatform.h"
 #include "ui/Application.h"
 #include "ui/win32/MenuPeer.h"
-#include "platform/win32/WinPlatform.h"
 
 namespace tesvar::testing {
 namespace {
@@ -30,9 +30,9 @@ protected:
 
     void SetUp() override {
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                                  nullptr),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(
+            RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
         const DWORD one = 1;
         RegSetValueExA(key, "HideFileExt", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof one);
         RegSetValueExA(key, "Text", 0, REG_SZ, reinterpret_cast<const BYTE*>("1"), 2);

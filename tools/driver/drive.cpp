@@ -179,7 +179,7 @@ std::wstring withoutAccelerator(const std::wstring& text) {
 }
 
 class Driver {
-  public:
+public:
     explicit Driver(DWORD waitMs) : waitMs_(waitMs) {
         WNDCLASSW wc{};
         wc.lpfnWndProc = &Driver::replyProc;
@@ -216,7 +216,7 @@ class Driver {
         }
     }
 
-  private:
+private:
     static LRESULT CALLBACK replyProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (msg == WM_COPYDATA) {
             auto* self = reinterpret_cast<Driver*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));

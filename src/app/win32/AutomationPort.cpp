@@ -17,11 +17,21 @@ std::string quote(const std::string& utf8) {
     std::string out = "\"";
     for (unsigned char c : utf8) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (c < 0x20) {
                     char buf[8];
@@ -181,7 +191,8 @@ std::string MainWindow::answer(const std::string& request) {
             valid = parent && toInt(target.substr(slash + 1), a) && a >= 0 && a < parent->count();
         } else {
             bool found = false;
-            for (ui::Menu* m : {&form_.MainMenu1, &form_.PopupMenu1, &form_.PopupMenu2}) found |= m->find(target) != nullptr;
+            for (ui::Menu* m : {&form_.MainMenu1, &form_.PopupMenu1, &form_.PopupMenu2})
+                found |= m->find(target) != nullptr;
             for (ui::Control* c : form_.controls()) found |= c->name() == target;
             valid = found;
         }

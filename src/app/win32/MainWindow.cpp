@@ -31,7 +31,8 @@ MainWindow::~MainWindow() { form_.PopupMenu2.onPopup = nullptr; }
 
 bool MainWindow::create() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    icon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kIconId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    icon_ = static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(kIconId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
     PanelPeer::registerClass();
     formPeer_.preHandler = [this](UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
         return preHandle(msg, wParam, lParam, result);

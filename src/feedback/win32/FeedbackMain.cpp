@@ -2,10 +2,10 @@
 // "保存反馈..." writes them to a text file and then offers to open a mail to the author with
 // the same text, so the feedback is kept even when no mail program is set up.
 
-#include <windows.h>
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <string>
 
@@ -42,8 +42,8 @@ struct Layout {
 
 // Client area 460 x 420.
 const Layout kControls[] = {
-    {"STATIC", "请填写下面的表格。按“保存反馈...”把反馈存成文本文件，然后可以用邮件把它发给作者。", 0,
-     SS_LEFT, 0, 12, 10, 436, 34},
+    {"STATIC", "请填写下面的表格。按“保存反馈...”把反馈存成文本文件，然后可以用邮件把它发给作者。", 0, SS_LEFT, 0, 12,
+     10, 436, 34},
     {"STATIC", "称呼：", 0, SS_LEFT, 0, 12, 54, 120, 18},
     {"EDIT", "", kNameEdit, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, 160, 50, 288, 22},
     {"STATIC", "联系方式（邮箱/QQ）：", 0, SS_LEFT, 0, 12, 84, 146, 18},
@@ -90,8 +90,8 @@ std::string localTime(const char* format) {
 
 std::string systemErrorText(DWORD code) {
     char* text = nullptr;
-    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
     std::string result = text ? text : "";
     if (text) LocalFree(text);
     return result.empty() ? "错误 " + std::to_string(code) : result;
@@ -218,9 +218,9 @@ bool createForm(HINSTANCE instance) {
     gFont = CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "宋体");
     for (const Layout& c : kControls) {
-        HWND control = CreateWindowExA(c.exStyle, c.className, c.text, c.style | WS_CHILD | WS_VISIBLE, c.left, c.top,
-                                       c.width, c.height, gWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
-                                       instance, nullptr);
+        HWND control =
+            CreateWindowExA(c.exStyle, c.className, c.text, c.style | WS_CHILD | WS_VISIBLE, c.left, c.top, c.width,
+                            c.height, gWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
         if (!control) return false;
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(gFont), FALSE);
     }

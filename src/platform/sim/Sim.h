@@ -3,8 +3,8 @@
 
 #include "platform/Platform.h"
 #include "platform/sim/SimClipboard.h"
-#include "platform/sim/SimPlatform.h"
 #include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimPlatform.h"
 #include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimShell.h"
 #include "platform/sim/SimShellLinks.h"

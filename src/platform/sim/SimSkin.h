@@ -9,7 +9,7 @@ namespace tesvar::sim {
 
 // Loads skins from the virtual file system and records what the program asked for.
 class SimSkin : public Skin {
-  public:
+public:
     explicit SimSkin(FileSystem& files) : files_(files) {}
     void setSkinFile(const std::string& path) override;
     void activate() override;
@@ -19,7 +19,7 @@ class SimSkin : public Skin {
     bool active = false;
     SkinLook look;  // the skin loaded last; the active one once activated
 
-  private:
+private:
     FileSystem& files_;
 };
 

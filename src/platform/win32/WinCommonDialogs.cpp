@@ -1,7 +1,7 @@
 // The open, save and font dialogs, and the folder browser.
 
-#include <windows.h>
 #include <commdlg.h>
+#include <windows.h>
 
 #include <vector>
 
@@ -50,9 +50,13 @@ bool fileDialog(HWND owner, FileDialogRequest& request, bool save) {
 
 }  // namespace
 
-bool WinDialogs::openFile(FileDialogRequest& request) { return fileDialog(ownerFor(BoxOwner::MainWindow), request, false); }
+bool WinDialogs::openFile(FileDialogRequest& request) {
+    return fileDialog(ownerFor(BoxOwner::MainWindow), request, false);
+}
 
-bool WinDialogs::saveFile(FileDialogRequest& request) { return fileDialog(ownerFor(BoxOwner::MainWindow), request, true); }
+bool WinDialogs::saveFile(FileDialogRequest& request) {
+    return fileDialog(ownerFor(BoxOwner::MainWindow), request, true);
+}
 
 bool WinDialogs::chooseFont(FontChoice& font) {
     LOGFONTA lf{};

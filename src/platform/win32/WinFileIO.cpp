@@ -87,8 +87,7 @@ void WinFileSystem::writeFile(const std::string& path, const std::string& bytes)
         raiseLastError();
     }
     try {
-        FileHandle file(
-            CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        FileHandle file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.valid()) raiseLastError();
         size_t done = 0;
         while (done < bytes.size()) {

@@ -43,9 +43,14 @@ void WinSound::playAsync(const std::string& path) { sndPlaySoundA(path.c_str(), 
 HWND WinDialogs::ownerFor(BoxOwner owner) const {
     HWND window = nullptr;
     switch (owner) {
-        case BoxOwner::None: return nullptr;
-        case BoxOwner::Application: window = applicationWindow_; break;
-        case BoxOwner::MainWindow: window = mainWindow_; break;
+        case BoxOwner::None:
+            return nullptr;
+        case BoxOwner::Application:
+            window = applicationWindow_;
+            break;
+        case BoxOwner::MainWindow:
+            window = mainWindow_;
+            break;
     }
     return window != nullptr && IsWindow(window) ? window : nullptr;
 }

@@ -7,7 +7,6 @@
 
 #include <string>
 #include <vector>
-#include <vector>
 
 #include "platform/Platform.h"
 #include "platform/win32/WinClipboard.h"

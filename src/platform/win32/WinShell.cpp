@@ -9,10 +9,15 @@ namespace tesvar::win32 {
 HWND WinShell::ownerFor(ShellOwner owner) const {
     HWND window = nullptr;
     switch (owner) {
-        case ShellOwner::None: return nullptr;
+        case ShellOwner::None:
+            return nullptr;
         case ShellOwner::Application:
-        case ShellOwner::MainWindow: window = mainWindow_; break;
-        case ShellOwner::AboutBox: window = aboutBox_; break;
+        case ShellOwner::MainWindow:
+            window = mainWindow_;
+            break;
+        case ShellOwner::AboutBox:
+            window = aboutBox_;
+            break;
     }
     return window && IsWindow(window) ? window : nullptr;
 }

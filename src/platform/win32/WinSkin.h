@@ -13,7 +13,7 @@ namespace tesvar::win32 {
 // messages in which a window asks its parent how to paint a child. The windows are reached by
 // subclassing the main window and the containers inside it.
 class WinSkin : public Skin {
-  public:
+public:
     explicit WinSkin(FileSystem& files) : files_(files) {}
     ~WinSkin() override;
     WinSkin(const WinSkin&) = delete;
@@ -25,7 +25,7 @@ class WinSkin : public Skin {
     // inside it, once it is handed in here.
     void setMainWindow(HWND window);
 
-  private:
+private:
     static LRESULT CALLBACK subclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static BOOL CALLBACK skinChild(HWND hwnd, LPARAM self);
     bool paint(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);

@@ -11,7 +11,7 @@ std::unordered_map<HWND, ChildPeer*>& peers() {
     static std::unordered_map<HWND, ChildPeer*> byWindow;
     return byWindow;
 }
-}
+}  // namespace
 
 ChildPeer::~ChildPeer() {
     model_.attachPeer(nullptr);
@@ -23,8 +23,8 @@ ChildPeer::~ChildPeer() {
 
 void ChildPeer::create(const char* className, DWORD style, DWORD exStyle, HWND parent, const char* text) {
     const ui::Bounds& b = model_.bounds();
-    hwnd_ = CreateWindowExA(exStyle, className, text, style | WS_CHILD | (model_.visible() ? WS_VISIBLE : 0),
-                            b.left, b.top, b.width, b.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    hwnd_ = CreateWindowExA(exStyle, className, text, style | WS_CHILD | (model_.visible() ? WS_VISIBLE : 0), b.left,
+                            b.top, b.width, b.height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_) return;
     peers()[hwnd_] = this;
     model_.attachPeer(this);

@@ -165,9 +165,9 @@ bool ToolBarPeer::tooltipText(UINT_PTR id, const char*& text) {
 
 void Tooltips::create(HWND form) {
     form_ = form;
-    tip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
+    tip_ =
+        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (tip_) SendMessageA(tip_, TTM_SETMAXTIPWIDTH, 0, 600);
 }
 

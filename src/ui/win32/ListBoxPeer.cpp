@@ -18,10 +18,10 @@ ListBoxPeer::~ListBoxPeer() {
 
 void ListBoxPeer::create(HWND parent) {
     designedItemHeight_ = list_.itemHeight();
-    ChildPeer::create("LISTBOX",
-                      LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
-                          WS_HSCROLL | WS_TABSTOP,
-                      WS_EX_CLIENTEDGE, parent);
+    ChildPeer::create(
+        "LISTBOX",
+        LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP,
+        WS_EX_CLIENTEDGE, parent);
     if (!hwnd_) return;
     SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, list_.itemHeight());
     baseProc_ = reinterpret_cast<WNDPROC>(
@@ -221,8 +221,8 @@ bool ListBoxPeer::onDrawItem(DRAWITEMSTRUCT& dis) {
     text.left = box.right;
     // The rows take the background the parent gives the list, as the list's empty part does
     // (the window's colour unless a skin answers otherwise).
-    auto back = reinterpret_cast<HBRUSH>(
-        SendMessageA(GetParent(hwnd_), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd_)));
+    auto back = reinterpret_cast<HBRUSH>(SendMessageA(GetParent(hwnd_), WM_CTLCOLORLISTBOX,
+                                                      reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd_)));
     if (!back) back = GetSysColorBrush(COLOR_WINDOW);
     FillRect(dc, &box, back);
     FillRect(dc, &text, selected ? GetSysColorBrush(COLOR_HIGHLIGHT) : back);
@@ -230,10 +230,10 @@ bool ListBoxPeer::onDrawItem(DRAWITEMSTRUCT& dis) {
     InflateRect(&mark, -3, -3);
     DrawFrameControl(dc, &mark, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | (list_.checked(index) ? DFCS_CHECKED : 0));
     const int color = list_.font().color;
-    const COLORREF fore = selected                  ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+    const COLORREF fore = selected                     ? GetSysColor(COLOR_HIGHLIGHTTEXT)
                           : color == ui::kClWindowText ? GetSysColor(COLOR_WINDOWTEXT)
-                          : color < 0               ? GetSysColor(color & 0xFF)
-                                                    : static_cast<COLORREF>(color);
+                          : color < 0                  ? GetSysColor(color & 0xFF)
+                                                       : static_cast<COLORREF>(color);
     SetTextColor(dc, fore);
     SetBkMode(dc, TRANSPARENT);
     HGDIOBJ old = font_ ? SelectObject(dc, font_.get()) : nullptr;

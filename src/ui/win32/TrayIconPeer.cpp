@@ -7,7 +7,11 @@
 namespace tesvar::win32 {
 
 TrayIconPeer::TrayIconPeer(ui::TrayIcon& model, ui::Application& app, HWND window, HICON icon)
-    : model_(model), app_(app), window_(window), icon_(icon), taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {
+    : model_(model),
+      app_(app),
+      window_(window),
+      icon_(icon),
+      taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {
     model_.attachPeer(this);
     changed();
 }
