@@ -1,7 +1,7 @@
 // The real skin and the version inputs against the real system (run under Wine).
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 

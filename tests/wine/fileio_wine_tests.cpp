@@ -1,8 +1,8 @@
 // The text-file layer's writes on real files, in code page 936 (run under Wine with a Chinese
 // locale): a write that cannot replace its target leaves the old bytes and no temporary file.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

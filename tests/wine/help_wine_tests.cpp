@@ -1,8 +1,8 @@
 // The about box's real side under Wine, in code page 936: the cross-built libjpeg, the clipboard,
 // and the modeless dialog with its peers. Literals are GBK bytes, as the program holds its text.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 

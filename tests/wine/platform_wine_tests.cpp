@@ -1,8 +1,8 @@
 // The real platform layer against the real system, in code page 936 (run under Wine with a
 // Chinese locale). Literals are GBK bytes, exactly as the program holds its text.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>

@@ -1,8 +1,8 @@
 // tesvar.rc, linked into this test program, loaded the way the program loads it.
 
+#include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <cctype>
 #include <string>

@@ -1,10 +1,10 @@
 // The registry, shortcut and desktop services against the real system, in code page 936 (run
 // under Wine with a Chinese locale). Literals are GBK bytes, as the program holds its text.
 
+#include <windows.h>
 #include <gtest/gtest.h>
 #include <objbase.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <string>

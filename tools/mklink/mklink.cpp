@@ -3,10 +3,10 @@
 //   mklink.exe SHORTCUT.lnk TARGET [DESCRIPTION]
 // Arguments are read in UTF-16, so Chinese names come through whatever the code page.
 
+#include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
+#include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 #include "app/Form1.h"
 #include "app/win32/MainWindow.h"

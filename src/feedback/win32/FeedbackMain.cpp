@@ -2,10 +2,10 @@
 // "保存反馈..." writes them to a text file and then offers to open a mail to the author with
 // the same text, so the feedback is kept even when no mail program is set up.
 
+#include <windows.h>
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <string>
 

@@ -1,7 +1,8 @@
 // The open, save and font dialogs, and the folder browser.
 
-#include <commdlg.h>
 #include <windows.h>
+
+#include <commdlg.h>
 
 #include <vector>
 

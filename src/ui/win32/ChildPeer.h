@@ -4,8 +4,8 @@
 // pointer to its peer in a window property, so whichever window receives a child's
 // notification (a panel or the main window) can hand it on.
 
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include "ui/Application.h"
 #include "ui/Control.h"
