@@ -137,7 +137,7 @@ public:
     void mytuopanClick(ui::MenuItem& sender);
     void piliangdakaiClick();
 
-    // ---- opening/SpecialFolders.cpp: special folders ----
+    // ---- opening/FolderNames.cpp: special folders ----
     void getxitonglujin();
     std::string getspecialpath(int csidl);
     void w1Click();
@@ -204,7 +204,7 @@ private:
     void rootedLaunch(const std::string& path);
     bool folderExists(const std::string& path);
     void openEntry(const std::string& text, bool minimise);
-    // opening/SpecialFolders.cpp
+    // opening/FolderNames.cpp
     std::string resolveSpecialFolder(const std::string& text);
     void addSpecialFolder(const std::string& name);
 

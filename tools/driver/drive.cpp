@@ -35,7 +35,11 @@
 #include <string>
 #include <vector>
 
+#include "ui/JsonText.h"
+
 namespace {
+
+using tesvar::jsonString;
 
 constexpr ULONG_PTR kPortTag = 0x54535652;  // "TSVR", the automation port's dwData
 constexpr DWORD kReplyTimeoutMs = 5000;
@@ -63,38 +67,6 @@ std::wstring fromUtf8(const std::string& text) {
     std::wstring out(size, L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], size);
     return out;
-}
-
-std::string jsonString(const std::string& utf8) {
-    std::string out = "\"";
-    for (unsigned char c : utf8) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (c < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                    out += buf;
-                } else {
-                    out += static_cast<char>(c);
-                }
-        }
-    }
-    return out + "\"";
 }
 
 std::string jsonArray(const std::vector<std::string>& items) {

@@ -7,45 +7,14 @@
 #include <vector>
 
 #include "app/win32/MainWindow.h"
+#include "ui/JsonText.h"
 #include "ui/win32/Text.h"
 
 namespace tesvar::win32 {
 
 namespace {
 
-std::string quote(const std::string& utf8) {
-    std::string out = "\"";
-    for (unsigned char c : utf8) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (c < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                    out += buf;
-                } else {
-                    out += static_cast<char>(c);
-                }
-        }
-    }
-    return out + "\"";
-}
-
-std::string text(const std::string& ansi) { return quote(ansiToUtf8(ansi)); }
+std::string text(const std::string& ansi) { return jsonString(ansiToUtf8(ansi)); }
 const char* boolean(bool b) { return b ? "true" : "false"; }
 
 std::string windowText(HWND h) {
@@ -151,7 +120,7 @@ std::string MainWindow::stateJson() {
     for (const StateField& f : describeState(form_.state)) {
         if (!first) out += ",";
         first = false;
-        out += quote(f.name) + ":" + (f.isText ? text(f.text) : std::to_string(f.number));
+        out += jsonString(f.name) + ":" + (f.isText ? text(f.text) : std::to_string(f.number));
     }
     RECT r{};
     GetWindowRect(hwnd(), &r);
